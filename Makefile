@@ -1,0 +1,52 @@
+# Drives the two CMake trees: the host tools first, then the Windows runtime,
+# the application and the tests, which use those tools. `make help` lists the
+# targets.
+BUILD_DIR ?= build
+OUT_DIR ?= $(CURDIR)/out
+HOST := $(BUILD_DIR)/host
+WIN32 := $(BUILD_DIR)/win32
+CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZ_OUT_DIR=$(OUT_DIR)
+
+.PHONY: all deps host win32 test run bench clean help
+
+all: win32
+
+help:
+	@echo "make        build the host tools and the Windows programs into out/"
+	@echo "make test   build everything and run every test"
+	@echo "make run    build and run the program (under Wine on Linux)"
+	@echo "make bench  build and run the benchmarks"
+	@echo "make clean  remove the build trees and out/"
+
+deps:
+	@scripts/install-deps
+
+$(HOST)/build.ninja: | deps
+	cmake -S . -B $(HOST) $(CMAKE_FLAGS)
+
+host: $(HOST)/build.ninja
+	cmake --build $(HOST)
+	@mkdir -p $(OUT_DIR)
+	@for tool in zc zlink zpack; do \
+	  if [ -x $(HOST)/bin/$$tool ]; then cp -p $(HOST)/bin/$$tool $(OUT_DIR)/; fi; done
+
+$(WIN32)/build.ninja: | host
+	cmake -S . -B $(WIN32) $(CMAKE_FLAGS) \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+	  -DZ_HOST_TOOLS=$(abspath $(HOST))/bin \
+	  "-DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/scripts/wine-run;--prefix;$(abspath $(WIN32))/wineprefix"
+
+win32: host $(WIN32)/build.ninja
+	cmake --build $(WIN32)
+
+test: win32
+	scripts/run-tests $(BUILD_DIR)
+
+run: win32
+	Z_PREFIX=$(abspath $(WIN32))/wineprefix scripts/run-program $(OUT_DIR)/zrt.exe
+
+bench: win32
+	scripts/with-display scripts/run-benchmarks $(BUILD_DIR)
+
+clean:
+	rm -rf $(BUILD_DIR) $(OUT_DIR)

@@ -1,0 +1,6 @@
+// The process entry of the runtime executable.
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  return 0;
+}

@@ -1,0 +1,36 @@
+// The runtime's whole interface: every exported routine and every runtime
+// class, gathered from the per-subsystem tables. A routine that is not listed
+// here does not exist for the loader, for plug-ins or for the compiler.
+#pragma once
+
+#include "runtime/interface/core_routines.h"
+#include "runtime/interface/declarations.h"
+
+namespace zif {
+
+inline constexpr std::span<const RoutineDecl> routine_tables[] = {
+    core_routines,
+};
+
+// No runtime class is declared yet.
+inline constexpr std::span<const std::span<const ClassDecl>> class_tables{};
+
+// The export table has this many slots; those beyond the declared routines
+// are free (null name), as plug-ins and later versions expect room there.
+inline constexpr int export_slot_count = 1099;
+
+template <typename Visit>
+constexpr void for_each_routine(Visit&& visit) {
+  for (auto table : routine_tables)
+    for (const RoutineDecl& routine : table) visit(routine);
+}
+
+constexpr int routine_count() {
+  int count = 0;
+  for_each_routine([&](const RoutineDecl&) { ++count; });
+  return count;
+}
+
+static_assert(routine_count() <= export_slot_count, "the export table has no free slot left");
+
+}  // namespace zif

@@ -1,0 +1,38 @@
+// The interface tables must be usable by the loader's first-match,
+// case-insensitive lookup: names unique without regard to case, signatures
+// made of known type letters.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+#include <string>
+
+#include "runtime/interface/interface.h"
+
+namespace {
+
+std::string upper(std::string_view name) {
+  std::string result(name);
+  std::transform(result.begin(), result.end(), result.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return result;
+}
+
+}  // namespace
+
+TEST(InterfaceTables, RoutineNamesAreUniqueIgnoringCase) {
+  std::set<std::string> seen;
+  zif::for_each_routine([&](const zif::RoutineDecl& routine) {
+    EXPECT_TRUE(seen.insert(upper(routine.name)).second) << routine.name << " is declared twice";
+  });
+  EXPECT_EQ(static_cast<int>(seen.size()), zif::routine_count());
+}
+
+TEST(InterfaceTables, SignaturesUseKnownTypeLetters) {
+  zif::for_each_routine([&](const zif::RoutineDecl& routine) {
+    EXPECT_TRUE(zif::is_type_letter(routine.result)) << routine.name;
+    for (char letter : routine.params)
+      EXPECT_TRUE(letter != 'v' && zif::is_type_letter(letter)) << routine.name << " parameter " << letter;
+  });
+}

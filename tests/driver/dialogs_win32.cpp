@@ -1,0 +1,77 @@
+// Answering the system's dialogs: message boxes and the common file dialogs.
+// Both are dialogs of class "#32770": a message box shows its text in a
+// "Static" child, a file dialog has its file-name box as control 1148.
+#include <thread>
+
+#include "tests/driver/gui_driver.h"
+
+namespace driver {
+namespace {
+
+constexpr int k_file_name_box = 1148;
+constexpr int k_message_text = 0xFFFF;  // the id message boxes give their text
+
+struct DialogSearch {
+  DWORD process_id;
+  bool want_file_dialog;
+  HWND found = nullptr;
+};
+
+bool is_file_dialog(HWND dialog) {
+  return ::GetDlgItem(dialog, k_file_name_box) != nullptr;
+}
+
+BOOL CALLBACK visit_dialog(HWND window, LPARAM context) {
+  auto& search = *reinterpret_cast<DialogSearch*>(context);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(window, &owner);
+  if (!::IsWindowVisible(window) || class_name(window) != "#32770") return TRUE;
+  if (search.process_id != 0 && owner != search.process_id) return TRUE;
+  if (is_file_dialog(window) != search.want_file_dialog) return TRUE;
+  search.found = window;
+  return FALSE;
+}
+
+HWND wait_for_dialog(DWORD process_id, bool want_file_dialog, Timeout timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    DialogSearch search{process_id, want_file_dialog};
+    ::EnumWindows(visit_dialog, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
+    if (std::chrono::steady_clock::now() >= deadline) return nullptr;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
+std::string message_text(HWND box) {
+  if (HWND text = ::GetDlgItem(box, k_message_text)) return window_text(text);
+  HWND text = find_child(box, "Static", "");
+  return text ? window_text(text) : std::string();
+}
+
+}  // namespace
+
+std::optional<std::string> answer_message_box(DWORD process_id, Timeout timeout) {
+  HWND box = wait_for_dialog(process_id, false, timeout);
+  if (!box) return std::nullopt;
+  std::string text = message_text(box);
+  ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+  return text;
+}
+
+bool choose_file(const std::string& path, DWORD process_id, Timeout timeout) {
+  HWND dialog = wait_for_dialog(process_id, true, timeout);
+  if (!dialog) return false;
+  set_window_text(::GetDlgItem(dialog, k_file_name_box), path);
+  ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  return true;
+}
+
+bool cancel_file_dialog(DWORD process_id, Timeout timeout) {
+  HWND dialog = wait_for_dialog(process_id, true, timeout);
+  if (!dialog) return false;
+  ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  return true;
+}
+
+}  // namespace driver
