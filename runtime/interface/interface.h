@@ -3,13 +3,13 @@
 // here does not exist for the loader, for plug-ins or for the compiler.
 #pragma once
 
-#include "runtime/interface/core_routines.h"
+#include "runtime/interface/string_routines.h"
 #include "runtime/interface/declarations.h"
 
 namespace zif {
 
 inline constexpr std::span<const RoutineDecl> routine_tables[] = {
-    core_routines,
+    string_routines,
 };
 
 // No runtime class is declared yet.

@@ -1,12 +1,12 @@
-// Exported routines of the runtime core: strings, objects, exceptions,
-// lifecycle, the string and number library, arrays and plug-ins.
+// Exported routines of the runtime strings and the string and number library.
+
 #pragma once
 
 #include "runtime/interface/declarations.h"
 
 namespace zif {
 
-inline constexpr RoutineDecl core_routines[] = {
+inline constexpr RoutineDecl string_routines[] = {
     // Runtime strings.
     {"RuntimeLockString", 'v', "s"},
     {"RuntimeUnlockString", 'v', "s"},
