@@ -3,6 +3,7 @@
 // the file before reading it.
 #include "compiler/coff_reader.h"
 
+#include "compiler/image_writer.h"
 #include "compiler/text_format.h"
 
 #include <cstddef>
@@ -32,9 +33,7 @@ class ByteReader {
   }
 
   std::uint32_t u32(std::size_t offset, std::string_view what) const {
-    const auto bytes = range(offset, 4, what);
-    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+    return image::read_u32(range(offset, 4, what), 0);
   }
 
   std::uint16_t u16(std::size_t offset, std::string_view what) const {
