@@ -3,6 +3,7 @@
 // here does not exist for the loader, for plug-ins or for the compiler.
 #pragma once
 
+#include "runtime/interface/number_routines.h"
 #include "runtime/interface/string_routines.h"
 #include "runtime/interface/declarations.h"
 
@@ -10,6 +11,7 @@ namespace zif {
 
 inline constexpr std::span<const RoutineDecl> routine_tables[] = {
     string_routines,
+    number_routines,
 };
 
 // No runtime class is declared yet.
