@@ -15,15 +15,24 @@ namespace {
 // The largest finite double has 309 integer digits; the sign, the point and
 // an exponent of at most five bytes fit in the rest of the margin.
 constexpr int digits_margin = 330;
+// Precisions up to this are printed on the stack, saving an allocation.
+constexpr int stack_decimals = 40;
+
+std::string print_into(char* first, char* last, double value, std::chars_format form, int decimals) {
+  const auto [end, error] = std::to_chars(first, last, value, form, decimals);
+  ZASSERT(error == std::errc{}, "the buffer holds every double at this precision");
+  return std::string(first, end);
+}
 
 std::string print(double value, std::chars_format form, int decimals) {
   if (std::isnan(value)) value = std::numeric_limits<double>::quiet_NaN();  // "nan" whatever its sign bit
   decimals = std::max(decimals, 0);
+  if (decimals <= stack_decimals) {
+    char text[stack_decimals + digits_margin];
+    return print_into(text, text + sizeof text, value, form, decimals);
+  }
   std::string text(static_cast<std::size_t>(decimals) + digits_margin, '\0');
-  const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value, form, decimals);
-  ZASSERT(error == std::errc{}, "the buffer holds every double at this precision");
-  text.resize(static_cast<std::size_t>(end - text.data()));
-  return text;
+  return print_into(text.data(), text.data() + text.size(), value, form, decimals);
 }
 
 }  // namespace
