@@ -4,12 +4,14 @@
 #pragma once
 
 #include "runtime/interface/string_routines.h"
+#include "runtime/interface/text_routines.h"
 #include "runtime/interface/declarations.h"
 
 namespace zif {
 
 inline constexpr std::span<const RoutineDecl> routine_tables[] = {
     string_routines,
+    text_routines,
 };
 
 // No runtime class is declared yet.
