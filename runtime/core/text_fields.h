@@ -1,5 +1,6 @@
 // Fields: the pieces of a string between occurrences of a separator, which
-// is matched without regard to letter case as in the searches.
+// is matched without regard to letter case, where characters begin, as in
+// the searches.
 #pragma once
 
 #include "runtime/core/character_model.h"

@@ -47,6 +47,19 @@ TEST_F(TextFieldsTest, CountAndTakeEveryField) {
   }
 }
 
+TEST_F(TextFieldsTest, DoubleByteSeparatorsAreWholeCharacters) {
+  // The ideographic space separates; the '@' that ends it does not.
+  const auto& model = text_test::japanese_model();
+  const auto text = make(text_test::join("a", text_test::wide_space, "b@c"));
+  const auto wide = make(text_test::wide_space);
+  const auto at_sign = make("@");
+  EXPECT_EQ(zrt::count_fields(model, text.get(), wide.get()), 2);
+  EXPECT_EQ(zrt::count_fields(model, text.get(), at_sign.get()), 2);
+  EXPECT_EQ(adopt(zrt::nth_field(model, text.get(), at_sign.get(), 1)).text(),
+            text_test::join("a", text_test::wide_space, "b"));
+  EXPECT_EQ(adopt(zrt::nth_field(model, text.get(), wide.get(), 2)).text(), "b@c");
+}
+
 TEST_F(TextFieldsTest, EmptyArgumentsAndOddNumbers) {
   const auto text = make("a;b");
   const auto separator = make(";");

@@ -70,6 +70,8 @@ TEST_F(TextSearchTest, CharacterPositions) {
       // A cut-off lead byte at the end can still be found, and nothing past
       // the end is compared.
       {1, join("x", "\x93"), "\x93", 2},               {1, join("x", "\x93"), std::string(kanji_sun), 0},
+      // A lone lead byte does not match the first half of a character.
+      {1, join(kanji_sun, "\x93"), "\x93", 2},
   };
   for (const PositionCase& c : cases) {
     EXPECT_EQ(character_position(japanese_model(), c), c.expected) << c.start << " " << c.find;
@@ -82,7 +84,7 @@ TEST_F(TextSearchTest, CharacterPositions) {
 }
 
 TEST_F(TextSearchTest, CharacterPositionsOnSingleByteModelAreBytePositions) {
-  const PositionCase c{2, "\x93\xfa" "ab\x93\xfa", "\x93", 5};
+  const PositionCase c{2, "\x93\xfa" "ab\x93\xfa", "\x93\xfa", 5};
   EXPECT_EQ(character_position(western_model(), c), 5);
   EXPECT_EQ(character_position(japanese_model(), c), 4);
 }
@@ -115,6 +117,27 @@ TEST_F(TextSearchTest, ReplaceFirstAndAll) {
     const auto all = adopt(zrt::replace_all(western_model(), text.get(), find.get(), replacement.get()));
     EXPECT_EQ(first.text(), c.first_replaced) << c.text << " / " << c.find;
     EXPECT_EQ(all.text(), c.all_replaced) << c.text << " / " << c.find;
+  }
+}
+
+TEST_F(TextSearchTest, ReplaceNeverSplitsADoubleByteCharacter) {
+  const auto& model = japanese_model();
+  // '@' is the trail byte of the ideographic space and 0x93 the lead byte
+  // of the kanji: neither may be replaced inside those characters.
+  const struct {
+    std::string text;
+    std::string find;
+    std::string expected;
+  } cases[] = {
+      {join(text_test::wide_space, "@"), "@", join(text_test::wide_space, "at")},
+      {join(kanji_sun, "\x93"), "\x93", join(kanji_sun, "at")},
+      {join("b", wide_b, "B"), "B", join("at", wide_b, "at")},
+  };
+  const auto at = make("at");
+  for (const auto& c : cases) {
+    const auto text = make(c.text);
+    const auto find = make(c.find);
+    EXPECT_EQ(adopt(zrt::replace_all(model, text.get(), find.get(), at.get())).text(), c.expected);
   }
 }
 
