@@ -46,9 +46,14 @@ std::size_t CharacterModel::count_characters(std::string_view text) const {
 
 std::size_t CharacterModel::offset_of_character(std::string_view text, std::int64_t index) const {
   if (index <= 0) return 0;
-  if (!m_double_byte) return static_cast<std::size_t>(std::min<std::int64_t>(index, static_cast<std::int64_t>(text.size())));
+  // Every character has at least one byte, so an index at or past the byte
+  // count is past the last character too.
+  if (static_cast<std::uint64_t>(index) >= text.size()) return text.size();
+  if (!m_double_byte) return static_cast<std::size_t>(index);
   std::size_t offset = 0;
-  for (std::int64_t passed = 0; passed < index && offset < text.size(); ++passed) offset += character_size(text, offset);
+  for (std::int64_t passed = 0; passed < index && offset < text.size(); ++passed) {
+    offset += character_size(text, offset);
+  }
   return offset;
 }
 

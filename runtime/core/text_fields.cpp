@@ -29,8 +29,7 @@ ZString* nth_field(const CharacterModel& model, ZString* string, const ZString* 
   }
   const std::size_t found = search.find_characters_from(field_start);
   const std::size_t field_end = found == std::string::npos ? text.size() : found;
-  return middle_part(string, static_cast<std::int32_t>(field_start),
-                     static_cast<std::int32_t>(field_end - field_start));
+  return middle_part(string, as_string_length(field_start), as_string_length(field_end - field_start));
 }
 
 }  // namespace zrt

@@ -24,14 +24,10 @@ RequestedRange requested_range(std::int32_t position, std::int32_t count) {
   return range;
 }
 
-std::int32_t as_length(std::size_t bytes) {
-  return static_cast<std::int32_t>(bytes);
-}
-
 }  // namespace
 
 std::int32_t character_length(const CharacterModel& model, const ZString* string) {
-  return as_length(model.count_characters(string_text(string)));
+  return as_string_length(model.count_characters(string_text(string)));
 }
 
 ZString* tail_from_position(ZString* string, std::int32_t position) {
@@ -48,18 +44,19 @@ ZString* substring(ZString* string, std::int32_t position, std::int32_t count) {
 
 ZString* left_characters(const CharacterModel& model, ZString* string, std::int32_t count) {
   if (count < 1) return nullptr;
-  return left_part(string, as_length(model.offset_of_character(string_text(string), count)));
+  return left_part(string, as_string_length(model.offset_of_character(string_text(string), count)));
 }
 
 ZString* right_characters(const CharacterModel& model, ZString* string, std::int32_t count) {
   if (count < 1) return nullptr;
   const std::string_view text = string_text(string);
   const std::int64_t skipped = std::int64_t{character_length(model, string)} - count;
-  return tail_from(string, as_length(model.offset_of_character(text, skipped)));
+  return tail_from(string, as_string_length(model.offset_of_character(text, skipped)));
 }
 
 ZString* tail_from_character(const CharacterModel& model, ZString* string, std::int32_t position) {
-  return tail_from(string, as_length(model.offset_of_character(string_text(string), std::int64_t{position} - 1)));
+  const std::size_t start = model.offset_of_character(string_text(string), std::int64_t{position} - 1);
+  return tail_from(string, as_string_length(start));
 }
 
 ZString* substring_characters(const CharacterModel& model, ZString* string, std::int32_t position,
@@ -70,7 +67,7 @@ ZString* substring_characters(const CharacterModel& model, ZString* string, std:
   const std::size_t start = model.offset_of_character(text, range.first);
   const std::size_t end = start + model.offset_of_character(text.substr(start), range.count);
   if (end == start) return nullptr;
-  return middle_part(string, as_length(start), as_length(end - start));
+  return middle_part(string, as_string_length(start), as_string_length(end - start));
 }
 
 }  // namespace zrt

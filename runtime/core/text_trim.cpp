@@ -25,24 +25,20 @@ KeptBytes non_space_bytes(const CharacterModel& model, std::string_view text) {
   return kept;
 }
 
-std::int32_t as_length(std::size_t bytes) {
-  return static_cast<std::int32_t>(bytes);
-}
-
 }  // namespace
 
 ZString* trimmed_start(const CharacterModel& model, ZString* string) {
-  return tail_from(string, as_length(non_space_bytes(model, string_text(string)).begin));
+  return tail_from(string, as_string_length(non_space_bytes(model, string_text(string)).begin));
 }
 
 ZString* trimmed_end(const CharacterModel& model, ZString* string) {
-  return left_part(string, as_length(non_space_bytes(model, string_text(string)).end));
+  return left_part(string, as_string_length(non_space_bytes(model, string_text(string)).end));
 }
 
 ZString* trimmed(const CharacterModel& model, ZString* string) {
   const KeptBytes kept = non_space_bytes(model, string_text(string));
   if (kept.end <= kept.begin) return nullptr;
-  return middle_part(string, as_length(kept.begin), as_length(kept.end - kept.begin));
+  return middle_part(string, as_string_length(kept.begin), as_string_length(kept.end - kept.begin));
 }
 
 }  // namespace zrt

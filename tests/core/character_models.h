@@ -6,6 +6,9 @@
 #include "runtime/core/character_model.h"
 #include "runtime/core/western_character_tables.h"
 
+#include <string_view>
+#include <utility>
+
 namespace text_test {
 
 inline const zrt::CharacterModel& western_model() {
