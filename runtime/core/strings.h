@@ -6,6 +6,7 @@
 
 #include "runtime/interface/abi_types.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -29,6 +30,10 @@ void unlock_string(ZString* string);
 [[nodiscard]] ZString* share_string(ZString* string);
 
 [[nodiscard]] std::int32_t string_length(const ZString* string);
+// A byte count or offset within a string, as the record's 32-bit length.
+[[nodiscard]] inline std::int32_t as_string_length(std::size_t bytes) {
+  return static_cast<std::int32_t>(bytes);
+}
 [[nodiscard]] std::string_view string_text(const ZString* string);
 
 // Positions are 0-based. Each result that equals the input is the input with

@@ -5,12 +5,14 @@
 
 #include "runtime/interface/number_routines.h"
 #include "runtime/interface/string_routines.h"
+#include "runtime/interface/text_routines.h"
 #include "runtime/interface/declarations.h"
 
 namespace zif {
 
 inline constexpr std::span<const RoutineDecl> routine_tables[] = {
     string_routines,
+    text_routines,
     number_routines,
 };
 
