@@ -77,7 +77,7 @@ TEST(ImageSource, EveryTruncatedBlobNamesTheSegmentItCuts) {
 
 TEST(ImageSource, SegmentLengthBeyondTheFileIsReported) {
   std::vector<std::uint8_t> blob = blob_of(k_segments);
-  X
+  zrt::store_u32(blob, 12, 0xFFFFFFF0);  // data1's length word
   zrt::LoadError error;
   EXPECT_FALSE(zrt::split_image(blob, error));
   EXPECT_EQ(error.message, "The application could not be loaded because its data1 segment claims 0xFFFFFFF0 bytes "
