@@ -120,7 +120,9 @@ class CodeLinker {
   }
 
   bool defer_import(const std::string& name, std::uint32_t head, std::size_t record) {
-    if (name.size() < 2) return fail("the import record at code2 offset " + hex(record) + " has no kind letter after \"!\"");
+    if (name.size() < 2) {
+      return fail("the import record at code2 offset " + hex(record) + " has no kind letter after \"!\"");
+    }
     m_deferred.push_back({name.substr(1), head});
     return true;
   }

@@ -138,7 +138,8 @@ class PeBuilder {
     put_directory(bytes, 0, named_types, static_cast<std::uint32_t>(layout.types.size()) - named_types);
     for (std::size_t t = 0; t < layout.types.size(); ++t) {
       const TestResource& type = m_resources[layout.types[t].front()];
-      const std::uint32_t type_word = type.type_name.empty() ? type.type_id : (0x80000000 | layout.names[layout.types[t].front()]);
+      const std::uint32_t type_word =
+          type.type_name.empty() ? type.type_id : (0x80000000 | layout.names[layout.types[t].front()]);
       put32(bytes, 16 + 8 * t, type_word);
       put32(bytes, 16 + 8 * t + 4, 0x80000000 | layout.type_dirs[t]);
       put_directory(bytes, layout.type_dirs[t], 0, static_cast<std::uint32_t>(layout.types[t].size()));

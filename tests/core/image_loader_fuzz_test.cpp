@@ -56,7 +56,11 @@ void mutate(std::vector<std::uint8_t>& bytes, std::mt19937& random) {
     case 0:
       if (!bytes.empty()) bytes.resize(random() % bytes.size());
       break;
-    case 1: bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(random() % (bytes.size() + 1)), telling_byte(random)); break;
+    case 1: {
+      const auto at = static_cast<std::ptrdiff_t>(random() % (bytes.size() + 1));
+      bytes.insert(bytes.begin() + at, telling_byte(random));
+      break;
+    }
     default:
       if (!bytes.empty()) bytes[random() % bytes.size()] = telling_byte(random);
   }
