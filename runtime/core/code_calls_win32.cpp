@@ -10,7 +10,8 @@ namespace zrt {
 namespace {
 
 template <std::size_t... Index>
-Word call_with_words(CodeAddress routine, std::span<const Word> arguments, std::index_sequence<Index...>) {
+Word call_with_words(CodeAddress routine, [[maybe_unused]] std::span<const Word> arguments,
+                     std::index_sequence<Index...>) {
   using Routine = Word (*)(decltype(static_cast<void>(Index), Word{})...);
   const auto target = reinterpret_cast<Routine>(static_cast<std::uintptr_t>(routine));
   return target(arguments[Index]...);

@@ -2,6 +2,7 @@
 // runtime class, and the message of an exception no handler took.
 #include "runtime/core/exceptions.h"
 
+#include "runtime/core/assert.h"
 #include "runtime/core/objects.h"
 #include "runtime/core/runtime_classes.h"
 #include "runtime/interface/exports.h"
@@ -19,18 +20,31 @@ std::vector<std::string>& message_table() {
 }
 
 WindowsDeleter g_windows_deleter = nullptr;
+RaiseInterceptor g_interceptor = nullptr;
+
+[[noreturn]] void deliver(ZObject* exception) {
+  if (g_interceptor != nullptr) {
+    g_interceptor(exception);
+    ZASSERT(false, "a raise interceptor returned");
+  }
+  raise_on_platform(exception);
+}
 
 }  // namespace
 
+RaiseInterceptor set_raise_interceptor(RaiseInterceptor interceptor) {
+  return std::exchange(g_interceptor, interceptor);
+}
+
 void raise_exception(ZObject* exception) {
   lock_object(exception);
-  raise_on_platform(exception);
+  deliver(exception);
 }
 
 void raise_new_exception(std::string_view class_name) {
   // Nobody else holds the new instance: its creation reference is the one
   // the walk takes.
-  raise_on_platform(new_instance(runtime_class(class_name)));
+  deliver(new_instance(runtime_class(class_name)));
 }
 
 std::string unhandled_exception_message(std::span<const std::string> messages, std::string_view class_name) {

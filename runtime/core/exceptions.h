@@ -26,6 +26,13 @@ namespace zrt {
 // a handler, or the unhandled end of the application.
 [[noreturn]] void raise_on_platform(ZObject* exception);
 
+// Tests that call raising routines without compiled frames around them
+// catch what is raised here instead. The interceptor receives the exception
+// with the walk's reference and must not return (a test throws). Returns
+// the interceptor it replaces; null restores the platform's raising.
+using RaiseInterceptor = void (*)(ZObject* exception);
+RaiseInterceptor set_raise_interceptor(RaiseInterceptor interceptor);
+
 // Entry 4 of the message table with every "%1" replaced by the class name;
 // empty when the table has fewer than five entries.
 [[nodiscard]] std::string unhandled_exception_message(std::span<const std::string> messages,

@@ -1,27 +1,13 @@
-// Raising on the host: there are no compiled frames to walk, so the raise
-// goes to the hook a test installed.
+// Raising on the host: there are no compiled frames to walk or handlers to
+// enter, so only tests raise there, through the interceptor.
 #include "runtime/core/exceptions.h"
-#include "runtime/core/exceptions_host.h"
 
 #include "runtime/core/assert.h"
 
-#include <utility>
-
 namespace zrt {
-namespace {
 
-HostRaiseHook g_hook = nullptr;
-
-}  // namespace
-
-HostRaiseHook set_host_raise_hook(HostRaiseHook hook) {
-  return std::exchange(g_hook, hook);
-}
-
-void raise_on_platform(ZObject* exception) {
-  ZASSERT(g_hook != nullptr, "an exception was raised on the host with no test to catch it");
-  g_hook(exception);
-  ZASSERT(false, "the host raise hook returned");
+void raise_on_platform(ZObject*) {
+  ZASSERT(false, "an exception was raised on the host with no interceptor to catch it");
   __builtin_unreachable();
 }
 

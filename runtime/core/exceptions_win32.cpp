@@ -18,10 +18,18 @@ namespace {
 // The thread's stack is read and written directly; other memory (code of
 // the image and of the runtime behind return addresses) only read, and
 // only where the system says a committed, readable page lies.
+// The thread information block, through its own address at fs:0x18 (the
+// header's NtCurrentTeb trips the compiler's array-bounds check).
+const NT_TIB* thread_information_block() {
+  const NT_TIB* tib = nullptr;
+  asm("movl %%fs:0x18, %0" : "=r"(tib));
+  return tib;
+}
+
 class LiveMemory final : public MemoryView {
  public:
   LiveMemory() {
-    const auto* tib = reinterpret_cast<const NT_TIB*>(::NtCurrentTeb());
+    const NT_TIB* tib = thread_information_block();
     auto* limit = static_cast<std::uint8_t*>(tib->StackLimit);
     auto* base = static_cast<std::uint8_t*>(tib->StackBase);
     m_stack.add_region(word_of_pointer(limit), std::span(limit, base), Access::ReadWrite);
