@@ -35,6 +35,20 @@ struct ClassSpec {
   std::vector<std::uint32_t> virtual_table{0};
 };
 
+inline ClassSpec class_spec(std::string name, std::uint32_t superclass = no_superclass, std::uint32_t size = 24) {
+  ClassSpec spec;
+  spec.name = std::move(name);
+  spec.superclass = superclass;
+  spec.size = size;
+  return spec;
+}
+
+inline ClassSpec interface_spec(std::string name) {
+  ClassSpec spec = class_spec(std::move(name));
+  spec.is_interface = true;
+  return spec;
+}
+
 class ImageDataBuilder {
  public:
   explicit ImageDataBuilder(zrt::Address base = 0x00500000) : m_base(base) {}
