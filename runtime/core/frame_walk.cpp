@@ -50,14 +50,16 @@ class Unwinder {
     while (true) {
       const auto read = read_frame(frame);
       if (!read) return std::nullopt;
+      // The caller's frame must lie above, and near: anything else is not
+      // a frame of compiled code (a frame pointer to itself would loop).
+      // It is checked before its trailer's cleanups write into it or a
+      // handler runs with it.
+      if (read->saved_frame <= frame || read->saved_frame - frame > max_frame_distance) return std::nullopt;
       if (calls_from_compiled_code(read->return_address)) {
         const Outcome outcome = unwind_caller(frame, *read);
         if (outcome == Outcome::Handled) return m_handler;
         if (outcome == Outcome::Stop) return std::nullopt;
       }
-      // The caller's frame must lie above, and near: anything else is not
-      // a frame of compiled code (a frame pointer to itself would loop).
-      if (read->saved_frame <= frame || read->saved_frame - frame > max_frame_distance) return std::nullopt;
       frame = read->saved_frame;
     }
   }
@@ -66,7 +68,7 @@ class Unwinder {
   // the innermost upward, whose return address lies in code1.
   std::optional<Address> first_called_from(const ImageSegment& code1, Address frame) const {
     while (true) {
-      const auto read = read_frame(frame);
+      const auto read = read_frame_words(frame);
       if (!read) return std::nullopt;
       if (code1.contains(read->return_address)) return frame;
       if (read->saved_frame <= frame) return std::nullopt;
@@ -75,14 +77,20 @@ class Unwinder {
   }
 
  private:
-  std::optional<Frame> read_frame(Address frame) const {
-    // Saved frame pointer, return address and the first argument slot.
+  // The saved frame pointer and return address, provided the first
+  // argument slot can be read too.
+  std::optional<Frame> read_frame_words(Address frame) const {
     std::array<std::uint8_t, 12> words{};
     if (!m_memory.read(frame, words)) return std::nullopt;
-    const auto return_address = m_memory.word_at(frame + 4);
+    return Frame{*m_memory.word_at(frame), *m_memory.word_at(frame + 4)};
+  }
+
+  // A frame whose caller's code can be read as well.
+  std::optional<Frame> read_frame(Address frame) const {
+    const auto read = read_frame_words(frame);
     std::array<std::uint8_t, 4> code{};
-    if (!m_memory.read(*return_address, code)) return std::nullopt;
-    return Frame{*m_memory.word_at(frame), *return_address};
+    if (!read || !m_memory.read(read->return_address, code)) return std::nullopt;
+    return read;
   }
 
   bool calls_from_compiled_code(Address return_address) const {
