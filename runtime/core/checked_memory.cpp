@@ -54,10 +54,6 @@ const RegionMemory::Region* RegionMemory::region_of(Address address, std::size_t
   return nullptr;
 }
 
-bool RegionMemory::contains(Address address, std::size_t size) const {
-  return region_of(address, size) != nullptr;
-}
-
 bool RegionMemory::read(Address address, std::span<std::uint8_t> out) const {
   const Region* region = region_of(address, out.size());
   if (region == nullptr) return false;

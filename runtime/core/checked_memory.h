@@ -40,9 +40,6 @@ class RegionMemory : public MemoryView {
   [[nodiscard]] bool read(Address address, std::span<std::uint8_t> out) const override;
   [[nodiscard]] bool write(Address address, std::span<const std::uint8_t> bytes) override;
 
-  // The region holding the whole range, or nothing.
-  [[nodiscard]] bool contains(Address address, std::size_t size) const;
-
  private:
   struct Region {
     Address base;

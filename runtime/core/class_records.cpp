@@ -92,10 +92,6 @@ void destroy_class_record(ClassRecord* record) {
   release(record, sizeof(ClassRecord));
 }
 
-ClassRecord* newest_class_record() {
-  return g_newest_class;
-}
-
 void append_method(ClassRecord& record, std::string_view name, CodeAddress routine) {
   append(record.methods, new_entry(MethodEntry{nullptr, make_string(name), routine, 0}));
 }

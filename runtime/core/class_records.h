@@ -104,7 +104,6 @@ inline constexpr std::int32_t default_instance_size = 24;
 [[nodiscard]] ClassRecord* create_class_record(std::string_view name, std::string_view internal_name);
 // Frees the record, its lists and its dispatch tables and takes it off the list.
 void destroy_class_record(ClassRecord* record);
-[[nodiscard]] ClassRecord* newest_class_record();
 
 // Methods keep their order; hooks, constants and interfaces go to the front.
 void append_method(ClassRecord& record, std::string_view name, CodeAddress routine);

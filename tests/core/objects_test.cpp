@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -128,6 +129,22 @@ TEST_F(ObjectTest, DestructorThatPassesTheInstanceOnDestroysItOnce) {
   };
   zrt::unlock_object(zrt::new_instance(*plain));
   EXPECT_EQ(recorded_calls().size(), 1u);
+}
+
+TEST_F(ObjectTest, ObjectRefOwnsOneReference) {
+  TestClass plain("Plain");
+  ZObject* object = zrt::new_instance(*plain);
+  {
+    zrt::ObjectRef owner = zrt::ObjectRef::adopt(object);
+    zrt::ObjectRef shared = zrt::ObjectRef::share(object);
+    zrt::ObjectRef copy = shared;
+    EXPECT_EQ(object->count, 3);
+    zrt::ObjectRef moved = std::move(copy);
+    EXPECT_EQ(object->count, 3);
+    zrt::unlock_object(moved.leak());
+    EXPECT_EQ(object->count, 2);
+  }
+  EXPECT_EQ(zrt::live_object_count(), 0u);
 }
 
 TEST_F(ObjectTest, NewObjectByIndexOutsideTheTableIsNil) {
