@@ -3,10 +3,14 @@
 // here does not exist for the loader, for plug-ins or for the compiler.
 #pragma once
 
+#include "runtime/interface/array_routines.h"
+#include "runtime/interface/declarations.h"
+#include "runtime/interface/exception_routines.h"
 #include "runtime/interface/number_routines.h"
+#include "runtime/interface/object_routines.h"
+#include "runtime/interface/runtime_classes.h"
 #include "runtime/interface/string_routines.h"
 #include "runtime/interface/text_routines.h"
-#include "runtime/interface/declarations.h"
 
 namespace zif {
 
@@ -14,10 +18,14 @@ inline constexpr std::span<const RoutineDecl> routine_tables[] = {
     string_routines,
     text_routines,
     number_routines,
+    array_routines,
+    object_routines,
+    exception_routines,
 };
 
-// No runtime class is declared yet.
-inline constexpr std::span<const std::span<const ClassDecl>> class_tables{};
+inline constexpr std::span<const ClassDecl> class_tables[] = {
+    runtime_classes,
+};
 
 // The export table has this many slots; those beyond the declared routines
 // are free (null name), as plug-ins and later versions expect room there.
@@ -27,6 +35,12 @@ template <typename Visit>
 constexpr void for_each_routine(Visit&& visit) {
   for (auto table : routine_tables)
     for (const RoutineDecl& routine : table) visit(routine);
+}
+
+template <typename Visit>
+constexpr void for_each_runtime_class(Visit&& visit) {
+  for (auto table : class_tables)
+    for (const ClassDecl& declared : table) visit(declared);
 }
 
 constexpr int routine_count() {
