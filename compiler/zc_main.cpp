@@ -5,7 +5,9 @@
 #include <sstream>
 #include <string_view>
 
+#include "compiler/ast_dump.h"
 #include "compiler/lexer.h"
+#include "compiler/parser.h"
 
 namespace {
 
@@ -28,11 +30,13 @@ void dump_tokens(const std::vector<zc::Token>& tokens) {
 
 int main(int argc, char** argv) {
   bool want_tokens = false;
+  bool want_ast = false;
   int file_count = 0;
   zc::Diagnostics diagnostics(std::cerr);
   for (int i = 1; i < argc; ++i) {
     std::string_view argument = argv[i];
     if (argument == "--dump-tokens") { want_tokens = true; continue; }
+    if (argument == "--dump-ast") { want_ast = true; continue; }
     if (argument.starts_with("-")) {
       std::cerr << "zc: code generation is not built yet\n";
       return 1;
@@ -45,9 +49,11 @@ int main(int argc, char** argv) {
     ++file_count;
     std::vector<zc::Token> tokens = zc::tokenize(file, diagnostics);
     if (want_tokens) dump_tokens(tokens);
+    zc::Unit unit = zc::parse(file, tokens, diagnostics);
+    if (want_ast) zc::dump_unit(unit, std::cout);
   }
   if (file_count == 0) {
-    std::cerr << "usage: zc [--dump-tokens] FILE.zs...\n";
+    std::cerr << "usage: zc [--dump-tokens] [--dump-ast] FILE.zs...\n";
     return 1;
   }
   return diagnostics.error_count() > 0 ? 1 : 0;
