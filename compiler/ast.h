@@ -51,9 +51,13 @@ struct Expr {
 };
 using ExprPtr = std::unique_ptr<Expr>;
 
+// Hexadecimal, binary and octal literals may give all 32 bits (&hFFFFFFFF is
+// -1); a decimal literal must fit a signed Integer, negated or not.
 struct IntegerLiteral : Expr {
-  IntegerLiteral(SourcePos pos, std::int64_t value) : Expr(ExprKind::Integer, pos), value(value) {}
+  IntegerLiteral(SourcePos pos, std::int64_t value, bool is_decimal)
+      : Expr(ExprKind::Integer, pos), value(value), is_decimal(is_decimal) {}
   std::int64_t value;
+  bool is_decimal;
 };
 
 struct RealLiteral : Expr {

@@ -208,7 +208,8 @@ ExprPtr Parser::parse_integer_literal() {
     error(token, text::format("the number {} is too large", token.text));
     return nullptr;
   }
-  return std::make_unique<IntegerLiteral>(SourcePos{token.line, token.column}, static_cast<std::int64_t>(value));
+  return std::make_unique<IntegerLiteral>(SourcePos{token.line, token.column}, static_cast<std::int64_t>(value),
+                                          radix == 10);
 }
 
 ExprPtr Parser::parse_real_literal() {

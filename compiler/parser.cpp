@@ -55,6 +55,26 @@ Unit parse(const SourceFile& file, const std::vector<Token>& tokens, Diagnostics
   return Parser(file, tokens, diagnostics).parse_unit();
 }
 
+MethodDecl parse_signature(const SourceFile& file, const std::vector<Token>& tokens, Diagnostics& diagnostics) {
+  return Parser(file, tokens, diagnostics).parse_signature();
+}
+
+// signature -> name [parameters] [as_type] NEWLINE
+MethodDecl Parser::parse_signature() {
+  MethodDecl method;
+  method.pos = position();
+  method.has_body = false;
+  method.name = expect_name("a method name");
+  if (at(TokenKind::LeftParen)) method.parameters = parse_parameters();
+  if (at(TokenKind::As)) {
+    method.kind = MethodKind::Function;
+    method.result = parse_as_type();
+  }
+  end_line();
+  if (!at(TokenKind::EndOfFile)) error_expected("end of the signature");
+  return method;
+}
+
 // ------------------------------------------------------------------- tokens
 
 const Token& Parser::peek(std::size_t ahead) const {

@@ -14,4 +14,8 @@ namespace zc {
 // The tree views the file's text and the tokens' text, so both must outlive it.
 Unit parse(const SourceFile& file, const std::vector<Token>& tokens, Diagnostics& diagnostics);
 
+// A method signature as the runtime's tables write it: "name [(parameters)]
+// [As type]". Event parameter lists are read as "name(parameters)" too.
+MethodDecl parse_signature(const SourceFile& file, const std::vector<Token>& tokens, Diagnostics& diagnostics);
+
 }  // namespace zc

@@ -27,6 +27,7 @@ class Parser {
       : m_file(file), m_tokens(tokens), m_diagnostics(diagnostics) {}
 
   Unit parse_unit();
+  MethodDecl parse_signature();
 
   // Token access.
   const Token& peek(std::size_t ahead = 0) const;
