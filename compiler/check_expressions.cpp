@@ -101,7 +101,6 @@ const Type* Checker::check_name(NameExpr& name) {
 
 // "ClassName.Constant" reaches a class's constant without an instance.
 const Type* Checker::check_member(MemberExpr& member) {
-  const ClassInfo* owner = nullptr;
   if (member.object->kind == ExprKind::Name) {
     const Symbol* named = lookup(static_cast<NameExpr&>(*member.object).name);
     if (named && named->kind == SymbolKind::Class && !named->class_info->is_window) {
@@ -116,7 +115,10 @@ const Type* Checker::check_member(MemberExpr& member) {
       return constant->type;
     }
   }
-  const Type* object = check_expression(member.object.get());
+  return member_of(member, check_expression(member.object.get()));
+}
+
+const Type* Checker::member_of(MemberExpr& member, const Type* object) {
   if (object->kind == TypeKind::Error) return object;
   if (object->kind == TypeKind::Object) {
     error(member.pos, text::format("an untyped Object has no members; cast it to reach '{}'", member.name));
@@ -126,54 +128,57 @@ const Type* Checker::check_member(MemberExpr& member) {
     error(member.pos, text::format("{} has no member '{}'", object->name(), member.name));
     return m_types.error();
   }
-  owner = object->class_info;
-  const Symbol* symbol = owner->find_member(member.name);
+  const Symbol* symbol = object->class_info->find_member(member.name);
   if (!symbol) {
-    error(member.pos, text::format("'{}' has no member '{}'", owner->name, member.name));
+    error(member.pos, text::format("'{}' has no member '{}'", object->class_info->name, member.name));
     return m_types.error();
   }
   member.symbol = symbol;
   return value_of_symbol(*this, *symbol, member.pos);
 }
 
-// The symbol a call's callee names, checking the receiver of a member call on
-// the way; null when the callee is some other expression.
-const Symbol* Checker::resolve_callee_symbol(Expr& callee) {
-  if (callee.kind == ExprKind::Name) {
-    auto& name = static_cast<NameExpr&>(callee);
-    name.symbol = lookup(name.name);
-    return name.symbol;
+// A call of a method of an object: "g.DrawLine(1, 2, 3, 4)". Any other
+// member (an array property, say) is checked as a value and then called.
+const Type* Checker::check_member_call(CallExpr& call) {
+  auto& member = static_cast<MemberExpr&>(*call.callee);
+  if (member.object->kind == ExprKind::Name) {
+    const Symbol* named = lookup(static_cast<NameExpr&>(*member.object).name);
+    if (named && named->kind == SymbolKind::Class && !named->class_info->is_window)
+      return check_call_of_value(call, check_expression(&member));  // a class constant, called
   }
-  if (callee.kind != ExprKind::Member) return nullptr;
-  auto& member = static_cast<MemberExpr&>(callee);
   const Type* object = check_expression(member.object.get());
-  if (object->kind != TypeKind::Class) return nullptr;
-  member.symbol = object->class_info->find_member(member.name);
-  return member.symbol;
+  if (object->kind == TypeKind::Class) {
+    const Symbol* symbol = object->class_info->find_member(member.name);
+    if (symbol && (symbol->kind == SymbolKind::Method || symbol->kind == SymbolKind::Routine)) {
+      member.symbol = symbol;
+      return check_call_of(call, symbol);
+    }
+  }
+  return check_call_of_value(call, member_of(member, object));
 }
 
 const Type* Checker::check_call(CallExpr& call) {
   Expr& callee = *call.callee;
-  if (callee.kind == ExprKind::Name) {
-    std::string_view name = static_cast<NameExpr&>(callee).name;
-    const Symbol* symbol = resolve_callee_symbol(callee);
-    if (!symbol && m_builtins.count(name_key(name))) return check_builtin_call(call, name);
-    if (!symbol) {
-      error(callee.pos, text::format("unknown name '{}'", name));
-      for (ExprPtr& argument : call.arguments) check_expression(argument.get());
-      return m_types.error();
-    }
-    return check_call_of(call, symbol);
+  if (callee.kind == ExprKind::Member) return check_member_call(call);
+  if (callee.kind != ExprKind::Name) return check_call_of_value(call, check_expression(&callee));
+  auto& name = static_cast<NameExpr&>(callee);
+  name.symbol = lookup(name.name);
+  if (!name.symbol && m_builtins.count(name_key(name.name))) return check_builtin_call(call, name.name);
+  if (!name.symbol) {
+    error(callee.pos, text::format("unknown name '{}'", name.name));
+    for (ExprPtr& argument : call.arguments) check_expression(argument.get());
+    return m_types.error();
   }
-  if (callee.kind == ExprKind::Member) {
-    const Symbol* symbol = resolve_callee_symbol(callee);
-    if (symbol && (symbol->kind == SymbolKind::Method || symbol->kind == SymbolKind::Routine))
-      return check_call_of(call, symbol);
-  }
-  const Type* type = callee.type ? callee.type : check_expression(&callee);
-  if (callee.kind == ExprKind::Member && !callee.type) type = check_expression(&callee);
-  if (type->kind == TypeKind::Array) return check_element(call, type);
-  if (type->kind != TypeKind::Error) error(callee.pos, text::format("{} is neither a method nor an array", type->name()));
+  return check_call_of(call, name.symbol);
+}
+
+// Calling a value: only an array can be, and it gives an element.
+const Type* Checker::check_call_of_value(CallExpr& call, const Type* callee) {
+  call.callee->type = callee;
+  if (callee->kind == TypeKind::Array) return check_element(call, callee);
+  if (callee->kind != TypeKind::Error)
+    error(call.callee->pos, text::format("{} is neither a method nor an array", callee->name()));
+  for (ExprPtr& argument : call.arguments) check_expression(argument.get());
   return m_types.error();
 }
 

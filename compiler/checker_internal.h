@@ -96,7 +96,10 @@ class Checker {
   const Type* check_value(ExprPtr& expression, const Type* expected, std::string_view what);
   const Type* check_name(NameExpr& name);
   const Type* check_member(MemberExpr& member);
+  const Type* member_of(MemberExpr& member, const Type* object);
   const Type* check_call(CallExpr& call);
+  const Type* check_member_call(CallExpr& call);
+  const Type* check_call_of_value(CallExpr& call, const Type* callee);
   const Type* check_call_of(CallExpr& call, const Symbol* callee);
   const Type* check_arguments(CallExpr& call, const Symbol& callee, const Signature& signature);
   const Type* check_builtin_call(CallExpr& call, std::string_view name);
@@ -107,7 +110,6 @@ class Checker {
   const Type* check_comparison(BinaryExpr& binary, const Type* left, const Type* right);
   const Type* check_new(NewExpr& creation);
   const Symbol* lookup(std::string_view name) const;
-  const Symbol* resolve_callee_symbol(Expr& callee);
   bool is_assignable(const Expr& target, std::string* why) const;
 
   // Constants (constant_folding.cpp).
