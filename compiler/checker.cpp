@@ -120,7 +120,7 @@ std::optional<std::pair<std::string, Signature>> Checker::runtime_signature(std:
                                                                             std::string_view where,
                                                                             bool is_event_list) {
   SourceFile file{"runtime interface (" + std::string(where) + ")",
-                  is_event_list ? "Event(" + std::string(text) + ")" : std::string(text)};
+                  is_event_list ? "E(" + std::string(text) + ")" : std::string(text)};
   int errors_before = m_diagnostics.error_count();
   std::vector<Token> tokens = tokenize(file, m_diagnostics);
   MethodDecl parsed = parse_signature(file, tokens, m_diagnostics);

@@ -129,13 +129,13 @@ ExprPtr Parser::parse_power() {
 ExprPtr Parser::parse_postfix() {
   ExprPtr expression = parse_primary();
   while (expression) {
-    SourcePos pos = position();
     if (accept(TokenKind::Dot)) {
       if (!is_word(peek().kind)) {
         error_expected("a member name after '.'");
         return nullptr;
       }
-      expression = std::make_unique<MemberExpr>(pos, std::move(expression), advance().text);
+      SourcePos name_pos = position();  // errors about a member point at its name
+      expression = std::make_unique<MemberExpr>(name_pos, std::move(expression), advance().text);
     } else if (accept(TokenKind::LeftParen)) {
       std::vector<ExprPtr> arguments = parse_arguments(TokenKind::RightParen);
       expression = std::make_unique<CallExpr>(expression->pos, std::move(expression), std::move(arguments), true);
