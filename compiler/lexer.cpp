@@ -3,6 +3,8 @@
 // Bad characters are reported and skipped so lexing always reaches the end.
 #include "compiler/lexer.h"
 
+#include "compiler/names.h"
+
 #include <cctype>
 #include <string>
 
@@ -28,14 +30,6 @@ namespace {
 bool is_ident_start(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
 bool is_ident_char(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 bool is_digit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-
-bool equal_ignoring_case(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
 
 TokenKind keyword_kind(std::string_view word) {
   for (const TokenSpelling& spelling : k_token_table)

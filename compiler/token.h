@@ -9,14 +9,14 @@ namespace zc {
 enum class TokenKind {
   EndOfFile, Newline, Identifier, Integer, Real, String,
   // Keywords.
-  And, As, ByRef, ByVal, Case, Class, Control, DefaultWindow, Dim, Do, Else, ElseIf,
+  And, As, ByRef, ByVal, Case, Class, Const, Control, DefaultWindow, Dim, Do, Else, ElseIf,
   End, Event, Exception, Exit, False, For, Function, If, Implements, Inherits,
   Interface, IsA, Item, Key, Loop, Me, Menu, MenuBar, Mod, New, Next, Nil, Not, Or,
   Plugin, Property, Raise, Return, Select, Self, Separator, Settings, Step, Sub, Then,
   To, True, Until, Wend, While, Window,
   // Operators and punctuation.
   LessEqual, GreaterEqual, NotEqual, Equal, Less, Greater, Plus, Minus, Star, Slash,
-  Backslash, Caret, LeftParen, RightParen, Comma, Dot,
+  Backslash, Caret, LeftParen, RightParen, Comma, Dot, Hash,
 };
 
 struct TokenSpelling {
@@ -31,6 +31,7 @@ inline constexpr TokenSpelling k_token_table[] = {
     {TokenKind::And, "And", true}, {TokenKind::As, "As", true},
     {TokenKind::ByRef, "ByRef", true}, {TokenKind::ByVal, "ByVal", true},
     {TokenKind::Case, "Case", true}, {TokenKind::Class, "Class", true},
+    {TokenKind::Const, "Const", true},
     {TokenKind::Control, "Control", true}, {TokenKind::DefaultWindow, "DefaultWindow", true},
     {TokenKind::Dim, "Dim", true}, {TokenKind::Do, "Do", true},
     {TokenKind::Else, "Else", true}, {TokenKind::ElseIf, "ElseIf", true},
@@ -63,7 +64,14 @@ inline constexpr TokenSpelling k_token_table[] = {
     {TokenKind::Backslash, "\\", false}, {TokenKind::Caret, "^", false},
     {TokenKind::LeftParen, "(", false}, {TokenKind::RightParen, ")", false},
     {TokenKind::Comma, ",", false}, {TokenKind::Dot, ".", false},
+    {TokenKind::Hash, "#", false},
 };
+
+constexpr bool is_keyword(TokenKind kind) {
+  for (const TokenSpelling& spelling : k_token_table)
+    if (spelling.kind == kind) return spelling.is_keyword;
+  return false;
+}
 
 struct Token {
   TokenKind kind = TokenKind::EndOfFile;

@@ -1,0 +1,186 @@
+// Checks of what the program stores as data rather than code: the property
+// pairs of window and control definitions, the menu bar, the settings, the
+// plug-ins and the default window.
+#include "compiler/checker_internal.h"
+#include "compiler/names.h"
+#include "compiler/text_format.h"
+
+namespace zc {
+
+namespace {
+
+// A definition may name properties that the runtime skips while building the
+// window; the window or control's name is one.
+bool is_skipped_by_runtime(std::string_view name) { return equal_ignoring_case(name, "Name"); }
+
+// The settings a program may give, with their arguments as type letters
+// (s String, i Integer, b Boolean), and whether a setting may repeat.
+struct SettingShape {
+  std::string_view name;
+  std::string_view arguments;
+  bool repeats;
+};
+
+constexpr SettingShape k_settings[] = {
+    {"FileType", "ssss", true}, {"Message", "is", true}, {"MDI", "b", false},
+    {"FrameTitle", "s", false}, {"CharacterSet", "i", false},
+};
+
+std::string_view letter_type_name(char letter) {
+  return letter == 's' ? "String" : letter == 'i' ? "Integer" : "Boolean";
+}
+
+bool matches_letter(const Type* type, char letter) {
+  switch (letter) {
+    case 's': return type->kind == TypeKind::String;
+    case 'i': return type->kind == TypeKind::Integer;
+    default: return type->kind == TypeKind::Boolean;
+  }
+}
+
+}  // namespace
+
+void Checker::check_definition(const ClassInfo& target, std::vector<DefinitionProperty>& properties) {
+  for (DefinitionProperty& pair : properties) {
+    if (is_skipped_by_runtime(pair.name)) continue;
+    const Symbol* property = target.find_member(pair.name);
+    if (!property || property->kind != SymbolKind::Property || !property->owner || !property->owner->is_runtime) {
+      error(pair.pos, text::format("'{}' is not a property that a definition of '{}' can set", pair.name, target.name));
+    } else if (property->read_only) {
+      error(pair.pos, text::format("'{}' is read-only; a definition cannot set it", pair.name));
+    } else {
+      check_definition_value(*property, pair);
+    }
+  }
+}
+
+// The value is stored as text and converted by the property's type when the
+// window is built, so it must be a literal of that type. An object-typed
+// property takes the number of a project object (0 for none).
+void Checker::check_definition_value(const Symbol& property, DefinitionProperty& pair) {
+  std::optional<ConstantValue> value = fold(pair.value.get());
+  if (!value) {
+    error(pair.value ? pair.value->pos : pair.pos, text::format("'{}' takes a value known when compiling", pair.name));
+    return;
+  }
+  pair.value->type = value->type;
+  const TypeKind wanted = property.type->kind;
+  bool fits = false;
+  switch (wanted) {
+    case TypeKind::Integer: case TypeKind::Color: fits = value->type->kind == TypeKind::Integer; break;
+    case TypeKind::Double: case TypeKind::Single: fits = value->type->is_numeric(); break;
+    case TypeKind::Class: case TypeKind::Object:
+      fits = value->type->kind == TypeKind::Integer && value->integer >= 0;
+      break;
+    case TypeKind::Error: fits = true; break;
+    default: fits = value->type == property.type; break;
+  }
+  if (fits) return;
+  std::string wanted_text = property.type->is_object() ? "a project object's number" : property.type->name();
+  error(pair.value->pos, text::format("'{}' takes {}, not {}", pair.name, wanted_text, value->type->name()));
+}
+
+void Checker::check_menu_bars() {
+  const MenuBarDecl* first = nullptr;
+  std::map<std::string, SourcePos> seen;
+  for (Unit& unit : m_program.units) {
+    m_file = unit.file;
+    for (MenuBarDecl& bar : unit.menu_bars) {
+      if (first) error(bar.pos, text::format("a program has one MenuBar; the first is at line {}", first->pos.line));
+      first = first ? first : &bar;
+      check_menu_entries(bar.menus, seen);
+    }
+  }
+}
+
+void Checker::check_menu_entries(std::vector<MenuEntry>& entries, std::map<std::string, SourcePos>& seen) {
+  const ClassInfo* item_root = runtime_class("MenuItem");
+  for (MenuEntry& entry : entries) {
+    if (entry.kind == MenuEntryKind::Separator) continue;
+    if (entry.text.empty())
+      error(entry.pos, entry.kind == MenuEntryKind::Submenu ? "a menu needs a title" : "a menu item needs a text");
+    if (entry.kind == MenuEntryKind::Submenu) {
+      check_menu_entries(entry.entries, seen);
+      continue;
+    }
+    if (auto [existing, inserted] = seen.try_emplace(name_key(entry.name), entry.pos); !inserted)
+      error(entry.pos, text::format("the menu item '{}' is already declared at line {}", entry.name,
+                                    existing->second.line));
+    const ClassInfo* item_class = resolve_class(entry.class_name, "menu item class");
+    if (item_class && item_root && !is_subclass_of(item_class, item_root))
+      error(entry.class_name.pos, text::format("'{}' is not a menu item class", item_class->name));
+  }
+}
+
+void Checker::check_settings() {
+  const SettingsDecl* first = nullptr;
+  for (Unit& unit : m_program.units) {
+    m_file = unit.file;
+    for (SettingsDecl& settings : unit.settings) {
+      if (first) error(settings.pos, text::format("a program has one Settings block; the first is at line {}",
+                                                  first->pos.line));
+      first = first ? first : &settings;
+      std::map<std::string, SourcePos> once;
+      std::map<std::int64_t, SourcePos> messages;
+      for (SettingDecl& setting : settings.settings) {
+        check_setting(setting);
+        const bool repeats = equal_ignoring_case(setting.name, "FileType") || equal_ignoring_case(setting.name, "Message");
+        if (!repeats && !once.try_emplace(name_key(setting.name), setting.pos).second)
+          error(setting.pos, text::format("'{}' is set twice", setting.name));
+        std::optional<ConstantValue> number =
+            equal_ignoring_case(setting.name, "Message") && !setting.arguments.empty() ? fold(setting.arguments[0].get())
+                                                                                       : std::nullopt;
+        if (number && !messages.try_emplace(number->integer, setting.pos).second)
+          error(setting.pos, text::format("message {} is set twice", number->integer));
+      }
+    }
+  }
+}
+
+void Checker::check_setting(SettingDecl& setting) {
+  const SettingShape* shape = nullptr;
+  for (const SettingShape& candidate : k_settings)
+    if (equal_ignoring_case(candidate.name, setting.name)) shape = &candidate;
+  if (!shape) {
+    error(setting.pos, text::format("unknown setting '{}' (FileType, Message, MDI, FrameTitle or CharacterSet)",
+                                    setting.name));
+    return;
+  }
+  if (setting.arguments.size() != shape->arguments.size()) {
+    std::string wanted;
+    for (char letter : shape->arguments) wanted += (wanted.empty() ? "" : ", ") + std::string(letter_type_name(letter));
+    error(setting.pos, text::format("'{}' takes {}", shape->name, wanted));
+    return;
+  }
+  for (std::size_t i = 0; i < setting.arguments.size(); ++i) {
+    Expr* argument = setting.arguments[i].get();
+    std::optional<ConstantValue> value = fold(argument);
+    if (value && matches_letter(value->type, shape->arguments[i])) {
+      argument->type = value->type;
+      continue;
+    }
+    error(argument ? argument->pos : setting.pos,
+          text::format("value {} of '{}' must be a {} known when compiling", i + 1, shape->name,
+                       letter_type_name(shape->arguments[i])));
+  }
+}
+
+void Checker::check_program_singletons() {
+  const DefaultWindowDecl* first = nullptr;
+  for (Unit& unit : m_program.units) {
+    m_file = unit.file;
+    for (PluginDecl& plugin : unit.plugins)
+      if (plugin.path.empty()) error(plugin.pos, "the plug-in's file name is empty");
+    for (DefaultWindowDecl& window : unit.default_windows) {
+      if (first) error(window.pos, text::format("the default window is already chosen at line {}", first->pos.line));
+      first = first ? first : &window;
+      auto found = m_classes.find(name_key(window.name));
+      if (found == m_classes.end() || !found->second->is_window)
+        error(window.pos, text::format("'{}' is not a window of the program", window.name));
+      else
+        window.symbol = found->second->symbol;
+    }
+  }
+}
+
+}  // namespace zc
