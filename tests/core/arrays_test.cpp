@@ -5,6 +5,8 @@
 #include "runtime/core/memory.h"
 #include "runtime/core/strings.h"
 
+#include "tests/core/leak_checked_test.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -36,17 +38,8 @@ constexpr zrt::ElementKind integer_kind{sizeof(std::int32_t), nullptr, compare_i
 constexpr zrt::ElementKind double_kind{sizeof(double), nullptr, compare_doubles};
 constexpr zrt::ElementKind string_kind{sizeof(ZString*), release_string, compare_strings};
 
-class ArraysTest : public ::testing::Test {
+class ArraysTest : public runtime_test::LeakCheckedTest {
  protected:
-  void SetUp() override {
-    m_live_strings = zrt::live_string_count();
-    m_live_bytes = zrt::live_bytes();
-  }
-  void TearDown() override {
-    EXPECT_EQ(zrt::live_string_count(), m_live_strings) << "a string leaked or was released twice";
-    EXPECT_EQ(zrt::live_bytes(), m_live_bytes) << "an array leaked memory";
-  }
-
   static ZArray* array_of_bounds(std::initializer_list<std::int32_t> bounds) {
     ZArray* array = zrt::create_array();
     for (std::int32_t bound : bounds) zrt::add_dimension(array, 0, bound);
@@ -68,9 +61,6 @@ class ArraysTest : public ::testing::Test {
     return {block, block + array->elements.count};
   }
 
- private:
-  std::int64_t m_live_strings = 0;
-  std::size_t m_live_bytes = 0;
 };
 
 TEST_F(ArraysTest, StorageIsLazyAndGrowsBySixteenUpToTheBound) {

@@ -9,11 +9,11 @@
 
 namespace {
 
-using text_test::japanese_model;
-using text_test::join;
-using text_test::kanji_book;
-using text_test::kanji_sun;
-using text_test::western_model;
+using runtime_test::japanese_model;
+using runtime_test::join;
+using runtime_test::kanji_book;
+using runtime_test::kanji_sun;
+using runtime_test::western_model;
 
 TEST(CharacterModel, WesternIsSingleByteAndCountsBytes) {
   const auto& model = western_model();
@@ -55,14 +55,14 @@ TEST(CharacterModel, LeadByteAtEndIsOneCharacter) {
 TEST(CharacterModel, CaseMappingLeavesTrailBytesAlone) {
   const auto& model = japanese_model();
   // 0x82 0x61 is a full-width capital whose trail byte is ASCII 'a'.
-  EXPECT_EQ(model.upper_copy(join("a", text_test::wide_b, "z")), join("A", text_test::wide_b, "Z"));
+  EXPECT_EQ(model.upper_copy(join("a", runtime_test::wide_b, "z")), join("A", runtime_test::wide_b, "Z"));
   // A lone lead byte at the end is a single-byte character and maps by table.
   EXPECT_EQ(model.upper_copy("q\x82"), "Q\x82");
 }
 
 TEST(CharacterModel, WhiteSpaceIncludesDoubleByteSpaces) {
   const auto& model = japanese_model();
-  const std::string text = join(" ", text_test::wide_space, "\t", kanji_sun);
+  const std::string text = join(" ", runtime_test::wide_space, "\t", kanji_sun);
   EXPECT_TRUE(model.is_space_at(text, 0));
   EXPECT_TRUE(model.is_space_at(text, 1));
   EXPECT_TRUE(model.is_space_at(text, 3));

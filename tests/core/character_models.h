@@ -9,7 +9,7 @@
 #include <string_view>
 #include <utility>
 
-namespace text_test {
+namespace runtime_test {
 
 inline const zrt::CharacterModel& western_model() {
   static const zrt::CharacterModel model(zrt::western_character_tables());
@@ -42,4 +42,4 @@ inline constexpr std::string_view kanji_book = "\x96\x7b";
 inline constexpr std::string_view wide_b = "\x82\x61";
 inline constexpr std::string_view wide_space = "\x81\x40";
 
-}  // namespace text_test
+}  // namespace runtime_test

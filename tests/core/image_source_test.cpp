@@ -1,6 +1,8 @@
 // Finding and reading the image: the PICKLE resource's two forms, the blob's
 // four length-prefixed segments with every truncation, the blob appended to
 // an executable file and the development files.
+#include "tests/core/scratch_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -86,22 +88,10 @@ TEST(ImageSource, SegmentLengthBeyondTheFileIsReported) {
 
 class ImageFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    m_dir = std::filesystem::temp_directory_path() /
-            ("zrt_image_source_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::create_directories(m_dir);
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_dir, ignored);
-  }
-  void write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
-    std::ofstream out(m_dir / name, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  }
-  std::string path(const std::string& name = "") const { return (m_dir / name).string(); }
+  void write(const std::string& name, const std::vector<std::uint8_t>& bytes) const { m_folder.write(name, bytes); }
+  std::string path(const std::string& name = "") const { return m_folder.path(name); }
 
-  std::filesystem::path m_dir;
+  runtime_test::ScratchFolder m_folder{"zrt_image_source_"};
 };
 
 TEST_F(ImageFiles, ReadsTheBlobAtItsOffsetInTheExecutable) {

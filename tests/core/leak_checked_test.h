@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace text_test {
+namespace runtime_test {
 
 class LeakCheckedTest : public ::testing::Test {
  protected:
@@ -44,4 +44,4 @@ std::string join(Parts... parts) {
   return joined;
 }
 
-}  // namespace text_test
+}  // namespace runtime_test

@@ -1,6 +1,8 @@
 // The loader's whole sequence over a made-up platform: which source the
 // PICKLE resource selects, what is recorded for the run, and that a failure
 // shows exactly one message and never calls the image's entry.
+#include "tests/core/scratch_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -61,21 +63,11 @@ zrt::SegmentBytes entry_calling_run() {
 class Loader : public ::testing::Test {
  public:
   void SetUp() override {
-    m_dir = std::filesystem::temp_directory_path() /
-            ("zrt_loader_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::create_directories(m_dir);
-    m_platform.directory = m_dir.string();
+    m_platform.directory = m_folder.path();
     m_platform.resolver.routines = {{"RuntimeRun", 0x00650000}};
     zrt::loaded_image() = {};
   }
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_dir, ignored);
-  }
-  void write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
-    std::ofstream out(m_dir / name, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  }
+  void write(const std::string& name, const std::vector<std::uint8_t>& bytes) const { m_folder.write(name, bytes); }
   void write_development_files(const zrt::SegmentBytes& segments) const {
     write("code1.dat", segments.code1);
     write("code2.dat", segments.code2);
@@ -83,7 +75,7 @@ class Loader : public ::testing::Test {
     write("data2.dat", segments.data2);
   }
 
-  std::filesystem::path m_dir;
+  runtime_test::ScratchFolder m_folder{"zrt_loader_"};
   FakePlatform m_platform;
 };
 
@@ -107,7 +99,7 @@ TEST_F(Loader, PatchedResourceLoadsTheImageAppendedToTheExecutable) {
   std::vector<std::uint8_t> executable(0x300, 'M');
   append(executable, blob_of(entry_calling_run()));
   write("quellix.exe", executable);
-  m_platform.executable = (m_dir / "quellix.exe").string();
+  m_platform.executable = m_folder.path("quellix.exe");
   m_platform.pickle = {0x00, 0x03, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF};
   ASSERT_TRUE(zrt::run_loader(m_platform)) << m_platform.messages.front();
   EXPECT_EQ(m_platform.entries_called.size(), 1U);
@@ -149,8 +141,7 @@ TEST_F(Loader, FailuresShowOneMessageAndRunNothing) {
     EXPECT_EQ(m_platform.messages[0].rfind(std::string(zrt::k_load_failure_prefix) + test.reason_start, 0), 0U)
         << test.what << ": " << m_platform.messages[0];
     EXPECT_TRUE(m_platform.entries_called.empty()) << test.what;
-    std::filesystem::remove_all(m_dir);
-    std::filesystem::create_directories(m_dir);
+    m_folder.clear();
   }
 }
 

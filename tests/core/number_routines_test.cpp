@@ -6,6 +6,8 @@
 #include "runtime/core/strings.h"
 #include "runtime/interface/exports.h"
 
+#include "tests/core/leak_checked_test.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,17 +16,8 @@
 
 namespace {
 
-class NumberRoutinesTest : public ::testing::Test {
+class NumberRoutinesTest : public runtime_test::LeakCheckedTest {
  protected:
-  void SetUp() override {
-    m_live_strings = zrt::live_string_count();
-    m_live_bytes = zrt::live_bytes();
-  }
-  void TearDown() override {
-    EXPECT_EQ(zrt::live_string_count(), m_live_strings) << "a string leaked";
-    EXPECT_EQ(zrt::live_bytes(), m_live_bytes) << "memory leaked or was released with the wrong size";
-  }
-
   // The text of a string a routine returned; the reference is given up.
   static std::string take(ZString* result) {
     const zrt::StringRef owned = zrt::StringRef::adopt(result);
@@ -33,9 +26,6 @@ class NumberRoutinesTest : public ::testing::Test {
 
   static zrt::StringRef make(std::string_view text) { return zrt::StringRef::adopt(zrt::make_string(text)); }
 
- private:
-  std::int64_t m_live_strings = 0;
-  std::size_t m_live_bytes = 0;
 };
 
 TEST_F(NumberRoutinesTest, TextToNumber) {

@@ -4,6 +4,8 @@
 #include "runtime/core/strings.h"
 #include "runtime/interface/exports.h"
 
+#include "tests/core/leak_checked_test.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -11,25 +13,9 @@
 
 namespace {
 
-class StringsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    m_live_strings = zrt::live_string_count();
-    m_live_bytes = zrt::live_bytes();
-  }
-  void TearDown() override {
-    EXPECT_EQ(zrt::live_string_count(), m_live_strings) << "a string leaked";
-    EXPECT_EQ(zrt::live_bytes(), m_live_bytes) << "memory leaked or was released with the wrong size";
-  }
+class StringsTest : public runtime_test::LeakCheckedTest {};
 
- private:
-  std::int64_t m_live_strings = 0;
-  std::size_t m_live_bytes = 0;
-};
-
-zrt::StringRef make(std::string_view text) {
-  return zrt::StringRef::adopt(zrt::make_string(text));
-}
+using runtime_test::make;
 
 TEST_F(StringsTest, BufferHoldsLengthByteTextAndNul) {
   const auto abc = make("abc");

@@ -9,15 +9,15 @@
 
 namespace {
 
-using text_test::adopt;
-using text_test::japanese_model;
-using text_test::join;
-using text_test::make;
-using text_test::western_model;
-using text_test::wide_b;
-using text_test::wide_space;
+using runtime_test::adopt;
+using runtime_test::japanese_model;
+using runtime_test::join;
+using runtime_test::make;
+using runtime_test::western_model;
+using runtime_test::wide_b;
+using runtime_test::wide_space;
 
-class TextCaseTest : public text_test::LeakCheckedTest {};
+class TextCaseTest : public runtime_test::LeakCheckedTest {};
 
 TEST_F(TextCaseTest, WesternUpperAndLower) {
   const auto mixed = make("Caf\xe9 Na\xefve \xdf 42");

@@ -8,12 +8,12 @@
 
 namespace {
 
-using text_test::adopt;
-using text_test::japanese_model;
-using text_test::make;
-using text_test::western_model;
+using runtime_test::adopt;
+using runtime_test::japanese_model;
+using runtime_test::make;
+using runtime_test::western_model;
 
-class TextCodesTest : public text_test::LeakCheckedTest {};
+class TextCodesTest : public runtime_test::LeakCheckedTest {};
 
 TEST_F(TextCodesTest, FirstCodes) {
   const struct {

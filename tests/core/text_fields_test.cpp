@@ -11,11 +11,11 @@
 
 namespace {
 
-using text_test::adopt;
-using text_test::make;
-using text_test::western_model;
+using runtime_test::adopt;
+using runtime_test::make;
+using runtime_test::western_model;
 
-class TextFieldsTest : public text_test::LeakCheckedTest {};
+class TextFieldsTest : public runtime_test::LeakCheckedTest {};
 
 struct FieldsCase {
   std::string_view text;
@@ -49,14 +49,14 @@ TEST_F(TextFieldsTest, CountAndTakeEveryField) {
 
 TEST_F(TextFieldsTest, DoubleByteSeparatorsAreWholeCharacters) {
   // The ideographic space separates; the '@' that ends it does not.
-  const auto& model = text_test::japanese_model();
-  const auto text = make(text_test::join("a", text_test::wide_space, "b@c"));
-  const auto wide = make(text_test::wide_space);
+  const auto& model = runtime_test::japanese_model();
+  const auto text = make(runtime_test::join("a", runtime_test::wide_space, "b@c"));
+  const auto wide = make(runtime_test::wide_space);
   const auto at_sign = make("@");
   EXPECT_EQ(zrt::count_fields(model, text.get(), wide.get()), 2);
   EXPECT_EQ(zrt::count_fields(model, text.get(), at_sign.get()), 2);
   EXPECT_EQ(adopt(zrt::nth_field(model, text.get(), at_sign.get(), 1)).text(),
-            text_test::join("a", text_test::wide_space, "b"));
+            runtime_test::join("a", runtime_test::wide_space, "b"));
   EXPECT_EQ(adopt(zrt::nth_field(model, text.get(), wide.get(), 2)).text(), "b@c");
 }
 

@@ -11,15 +11,15 @@
 
 namespace {
 
-using text_test::adopt;
-using text_test::japanese_model;
-using text_test::join;
-using text_test::kanji_book;
-using text_test::kanji_sun;
-using text_test::make;
-using text_test::western_model;
+using runtime_test::adopt;
+using runtime_test::japanese_model;
+using runtime_test::join;
+using runtime_test::kanji_book;
+using runtime_test::kanji_sun;
+using runtime_test::make;
+using runtime_test::western_model;
 
-class TextPartsTest : public text_test::LeakCheckedTest {};
+class TextPartsTest : public runtime_test::LeakCheckedTest {};
 
 struct MiddleCase {
   std::int32_t position;

@@ -10,10 +10,10 @@
 
 namespace {
 
-using text_test::adopt;
-using text_test::make;
+using runtime_test::adopt;
+using runtime_test::make;
 
-class TextRoutinesTest : public text_test::LeakCheckedTest {};
+class TextRoutinesTest : public runtime_test::LeakCheckedTest {};
 
 TEST_F(TextRoutinesTest, SystemModelIsBuiltOnce) {
   EXPECT_EQ(&zrt::system_character_model(), &zrt::system_character_model());

@@ -12,16 +12,16 @@
 
 namespace {
 
-using text_test::adopt;
-using text_test::japanese_model;
-using text_test::join;
-using text_test::kanji_book;
-using text_test::kanji_sun;
-using text_test::make;
-using text_test::western_model;
-using text_test::wide_b;
+using runtime_test::adopt;
+using runtime_test::japanese_model;
+using runtime_test::join;
+using runtime_test::kanji_book;
+using runtime_test::kanji_sun;
+using runtime_test::make;
+using runtime_test::western_model;
+using runtime_test::wide_b;
 
-class TextSearchTest : public text_test::LeakCheckedTest {};
+class TextSearchTest : public runtime_test::LeakCheckedTest {};
 
 struct PositionCase {
   std::int32_t start;
@@ -78,7 +78,7 @@ TEST_F(TextSearchTest, CharacterPositions) {
   }
   // The ideographic space ends in '@': searching by bytes finds it there,
   // searching by characters does not.
-  const PositionCase at_sign{1, join(text_test::wide_space, "x"), "@", 0};
+  const PositionCase at_sign{1, join(runtime_test::wide_space, "x"), "@", 0};
   EXPECT_EQ(byte_position(japanese_model(), at_sign), 2);
   EXPECT_EQ(character_position(japanese_model(), at_sign), 0);
 }
@@ -129,7 +129,7 @@ TEST_F(TextSearchTest, ReplaceNeverSplitsADoubleByteCharacter) {
     std::string find;
     std::string expected;
   } cases[] = {
-      {join(text_test::wide_space, "@"), "@", join(text_test::wide_space, "at")},
+      {join(runtime_test::wide_space, "@"), "@", join(runtime_test::wide_space, "at")},
       {join(kanji_sun, "\x93"), "\x93", join(kanji_sun, "at")},
       {join("b", wide_b, "B"), "B", join("at", wide_b, "at")},
   };

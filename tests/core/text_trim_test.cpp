@@ -8,14 +8,14 @@
 
 namespace {
 
-using text_test::adopt;
-using text_test::japanese_model;
-using text_test::join;
-using text_test::make;
-using text_test::western_model;
-using text_test::wide_space;
+using runtime_test::adopt;
+using runtime_test::japanese_model;
+using runtime_test::join;
+using runtime_test::make;
+using runtime_test::western_model;
+using runtime_test::wide_space;
 
-class TextTrimTest : public text_test::LeakCheckedTest {};
+class TextTrimTest : public runtime_test::LeakCheckedTest {};
 
 struct TrimCase {
   std::string text;
