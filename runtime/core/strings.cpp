@@ -5,6 +5,7 @@
 
 #include "runtime/core/assert.h"
 #include "runtime/core/memory.h"
+#include "runtime/core/system_character_model.h"
 #include "runtime/interface/exports.h"
 
 #include <algorithm>
@@ -128,11 +129,22 @@ ZString* append_byte(ZString* string, std::uint8_t byte) {
 }
 
 std::int32_t find_bytes(const ZString* haystack, std::int32_t start, const ZString* needle) {
-  // FIXME: when the system has double-byte lead bytes, search character by
-  // character so that a match never begins on a trail byte.
+  return find_bytes(haystack, start, needle, system_character_model());
+}
+
+std::int32_t find_bytes(const ZString* haystack, std::int32_t start, const ZString* needle,
+                        const CharacterModel& model) {
   if (needle == nullptr) return -1;
-  const std::size_t found = string_text(haystack).find(string_text(needle), static_cast<std::size_t>(std::max(start, 0)));
-  return found == std::string_view::npos ? -1 : static_cast<std::int32_t>(found);
+  const std::string_view text = string_text(haystack);
+  const std::string_view wanted = string_text(needle);
+  const auto from = static_cast<std::size_t>(std::max(start, 0));
+  if (!model.is_double_byte()) {
+    const std::size_t found = text.find(wanted, from);
+    return found == std::string_view::npos ? -1 : static_cast<std::int32_t>(found);
+  }
+  for (std::size_t offset = 0; offset < text.size(); offset += model.character_size(text, offset))
+    if (offset >= from && text.substr(offset).starts_with(wanted)) return static_cast<std::int32_t>(offset);
+  return -1;
 }
 
 std::int64_t live_string_count() {

@@ -21,6 +21,8 @@ static_assert(sizeof(void*) != 4 || sizeof(ZString) == 16, "compiled code expect
 
 namespace zrt {
 
+class CharacterModel;
+
 // A new string holding a copy of the bytes; null for a length below 1.
 [[nodiscard]] ZString* make_string(const void* bytes, std::int32_t length);
 [[nodiscard]] ZString* make_string(std::string_view text);
@@ -48,6 +50,10 @@ void unlock_string(ZString* string);
 // The 0-based position of needle at or after start, or -1. An empty needle
 // is never found.
 [[nodiscard]] std::int32_t find_bytes(const ZString* haystack, std::int32_t start, const ZString* needle);
+// The same over a given character model: on a double-byte system a match
+// only begins where a character begins, never on a trail byte.
+[[nodiscard]] std::int32_t find_bytes(const ZString* haystack, std::int32_t start, const ZString* needle,
+                                      const CharacterModel& model);
 
 // Strings made and not yet freed; tests read it to find leaks.
 [[nodiscard]] std::int64_t live_string_count();

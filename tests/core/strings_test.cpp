@@ -4,6 +4,7 @@
 #include "runtime/core/strings.h"
 #include "runtime/interface/exports.h"
 
+#include "tests/core/character_models.h"
 #include "tests/core/leak_checked_test.h"
 
 #include <gtest/gtest.h>
@@ -192,6 +193,15 @@ TEST_F(StringsTest, FindBytes) {
   EXPECT_EQ(zrt::find_bytes(s.get(), 100, bc.get()), -1);
   EXPECT_EQ(zrt::find_bytes(s.get(), 0, nullptr), -1);
   EXPECT_EQ(zrt::find_bytes(nullptr, 0, bc.get()), -1);
+}
+
+TEST_F(StringsTest, FindOnADoubleByteSystemNeverMatchesATrailByte) {
+  // The second byte of this character is "a"; on its own, "a" comes later.
+  const auto text = make(runtime_test::join("\x82" "a", "xa"));
+  const auto a = make("a");
+  EXPECT_EQ(zrt::find_bytes(text.get(), 0, a.get(), runtime_test::western_model()), 1);
+  EXPECT_EQ(zrt::find_bytes(text.get(), 0, a.get(), runtime_test::japanese_model()), 3);
+  EXPECT_EQ(zrt::find_bytes(text.get(), 1, a.get(), runtime_test::japanese_model()), 3);
 }
 
 TEST_F(StringsTest, StringRefCopiesShareAndMovesTransfer) {
