@@ -14,7 +14,7 @@
 namespace {
 
 using object_tests::class_spec;
-using object_tests::ClassSpec;
+using object_tests::ClassDescription;
 using object_tests::interface_spec;
 using object_tests::ImageDataBuilder;
 using object_tests::ObjectTest;
@@ -33,19 +33,19 @@ class ClassTableTest : public ObjectTest {
 
 TEST_F(ClassTableTest, ReadsEveryFieldOfAnApplicationClass) {
   const zrt::Address dialog = m_image.runtime_class_reference("Dialog");
-  ClassSpec spec;
-  spec.size = 172;
-  spec.name = "main";
-  spec.superclass = 0;
-  spec.has_lifecycle = true;
-  spec.constructor = 0x401000;
-  spec.destructor = 0x401100;
-  spec.methods = {{"First", 0x402000}, {"Second", 0x402100}};
-  spec.handlers = {{"Open", 0x403000, 0}, {"Close", 0x403100, 7}};
-  spec.constants = {{"kOne", 1}, {"kTwo", 2}};
-  spec.table_word = 1;
-  spec.virtual_table = {0x404000, 0x404100};
-  const zrt::Address main = m_image.class_descriptor(spec);
+  ClassDescription description;
+  description.size = 172;
+  description.name = "main";
+  description.superclass = 0;
+  description.has_lifecycle = true;
+  description.constructor = 0x401000;
+  description.destructor = 0x401100;
+  description.methods = {{"First", 0x402000}, {"Second", 0x402100}};
+  description.handlers = {{"Open", 0x403000, 0}, {"Close", 0x403100, 7}};
+  description.constants = {{"kOne", 1}, {"kTwo", 2}};
+  description.table_word = 1;
+  description.virtual_table = {0x404000, 0x404100};
+  const zrt::Address main = m_image.class_descriptor(description);
   const auto result = build({dialog, main});
   ASSERT_TRUE(result.built) << result.error;
   EXPECT_TRUE(result.trace.empty());
@@ -111,14 +111,14 @@ TEST_F(ClassTableTest, SuperclassMayComeLaterAndTheApplicationClassIsTheLastBelo
 }
 
 TEST_F(ClassTableTest, InterfaceDispatchFindsMethodsInSuperclassesAndTestsTheChain) {
-  ClassSpec shape = interface_spec("Shape");
+  ClassDescription shape = interface_spec("Shape");
   shape.methods = {{"Area", 0}, {"Name", 0}};
-  ClassSpec base = class_spec("Base");
+  ClassDescription base = class_spec("Base");
   base.methods = {{"name", 0x405000}};  // names match without regard to case
-  ClassSpec middle = class_spec("Middle", 1);
+  ClassDescription middle = class_spec("Middle", 1);
   middle.interfaces = {0};
   middle.methods = {{"Area", 0x406000}};
-  ClassSpec leaf = class_spec("Leaf", 2);
+  ClassDescription leaf = class_spec("Leaf", 2);
   const auto result = build({m_image.class_descriptor(shape), m_image.class_descriptor(base),
                              m_image.class_descriptor(middle), m_image.class_descriptor(leaf)});
   ASSERT_TRUE(result.built) << result.error;
@@ -203,9 +203,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "unreadable class name"},
         BadTable{"interface listed before it is declared",
                  [](ImageDataBuilder& image) {
-                   ClassSpec spec = class_spec("Early");
-                   spec.interfaces = {1};
-                   return std::vector<zrt::Address>{image.class_descriptor(spec),
+                   ClassDescription description = class_spec("Early");
+                   description.interfaces = {1};
+                   return std::vector<zrt::Address>{image.class_descriptor(description),
                                                     image.class_descriptor(interface_spec("I"))};
                  },
                  "interface index 1 names no earlier class"},
@@ -222,9 +222,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "superclasses form a loop"},
         BadTable{"interface method not implemented",
                  [](ImageDataBuilder& image) {
-                   ClassSpec shape = interface_spec("Shape");
+                   ClassDescription shape = interface_spec("Shape");
                    shape.methods = {{"Area", 0}};
-                   ClassSpec square = class_spec("Square");
+                   ClassDescription square = class_spec("Square");
                    square.interfaces = {0};
                    return std::vector<zrt::Address>{image.class_descriptor(shape), image.class_descriptor(square)};
                  },

@@ -19,7 +19,7 @@ namespace object_tests {
 
 constexpr std::uint32_t no_superclass = 0xFFFFFFFF;
 
-struct ClassSpec {
+struct ClassDescription {
   std::uint32_t size = 24;
   std::string name;
   std::uint32_t superclass = no_superclass;
@@ -35,18 +35,18 @@ struct ClassSpec {
   std::vector<std::uint32_t> virtual_table{0};
 };
 
-inline ClassSpec class_spec(std::string name, std::uint32_t superclass = no_superclass, std::uint32_t size = 24) {
-  ClassSpec spec;
-  spec.name = std::move(name);
-  spec.superclass = superclass;
-  spec.size = size;
-  return spec;
+inline ClassDescription class_spec(std::string name, std::uint32_t superclass = no_superclass, std::uint32_t size = 24) {
+  ClassDescription description;
+  description.name = std::move(name);
+  description.superclass = superclass;
+  description.size = size;
+  return description;
 }
 
-inline ClassSpec interface_spec(std::string name) {
-  ClassSpec spec = class_spec(std::move(name));
-  spec.is_interface = true;
-  return spec;
+inline ClassDescription interface_spec(std::string name) {
+  ClassDescription description = class_spec(std::move(name));
+  description.is_interface = true;
+  return description;
 }
 
 class ImageDataBuilder {
@@ -91,30 +91,30 @@ class ImageDataBuilder {
     return words({1, name_record});
   }
 
-  zrt::Address class_descriptor(const ClassSpec& spec) {
-    const zrt::Address name = spec.name.empty() ? 0 : literal(spec.name);
+  zrt::Address class_descriptor(const ClassDescription& description) {
+    const zrt::Address name = description.name.empty() ? 0 : literal(description.name);
     std::vector<std::uint32_t> method_names, handler_names, constant_names;
-    for (const auto& method : spec.methods) method_names.push_back(literal(method.first));
-    for (const auto& handler : spec.handlers) handler_names.push_back(literal(std::get<0>(handler)));
-    for (const auto& constant : spec.constants) constant_names.push_back(literal(constant.first));
+    for (const auto& method : description.methods) method_names.push_back(literal(method.first));
+    for (const auto& handler : description.handlers) handler_names.push_back(literal(std::get<0>(handler)));
+    for (const auto& constant : description.constants) constant_names.push_back(literal(constant.first));
 
-    const zrt::Address at = words({0, spec.size, name, spec.superclass, spec.has_lifecycle ? 1u : 0u});
-    if (spec.has_lifecycle) words({spec.constructor, spec.destructor});
-    word(spec.is_interface ? 1 : 0);
-    word(static_cast<std::uint32_t>(spec.interfaces.size()));
-    for (std::uint32_t index : spec.interfaces) word(index);
-    word(static_cast<std::uint32_t>(spec.methods.size()));
-    for (std::size_t i = 0; i < spec.methods.size(); ++i) {
+    const zrt::Address at = words({0, description.size, name, description.superclass, description.has_lifecycle ? 1u : 0u});
+    if (description.has_lifecycle) words({description.constructor, description.destructor});
+    word(description.is_interface ? 1 : 0);
+    word(static_cast<std::uint32_t>(description.interfaces.size()));
+    for (std::uint32_t index : description.interfaces) word(index);
+    word(static_cast<std::uint32_t>(description.methods.size()));
+    for (std::size_t i = 0; i < description.methods.size(); ++i) {
       word(method_names[i]);
-      if (!spec.is_interface) word(spec.methods[i].second);
+      if (!description.is_interface) word(description.methods[i].second);
     }
-    word(static_cast<std::uint32_t>(spec.handlers.size()));
-    for (std::size_t i = 0; i < spec.handlers.size(); ++i)
-      words({handler_names[i], std::get<1>(spec.handlers[i]), std::get<2>(spec.handlers[i])});
-    word(static_cast<std::uint32_t>(spec.constants.size()));
-    for (std::size_t i = 0; i < spec.constants.size(); ++i) words({constant_names[i], spec.constants[i].second});
-    word(spec.table_word);
-    for (std::uint32_t entry : spec.virtual_table) word(entry);
+    word(static_cast<std::uint32_t>(description.handlers.size()));
+    for (std::size_t i = 0; i < description.handlers.size(); ++i)
+      words({handler_names[i], std::get<1>(description.handlers[i]), std::get<2>(description.handlers[i])});
+    word(static_cast<std::uint32_t>(description.constants.size()));
+    for (std::size_t i = 0; i < description.constants.size(); ++i) words({constant_names[i], description.constants[i].second});
+    word(description.table_word);
+    for (std::uint32_t entry : description.virtual_table) word(entry);
     return at;
   }
 
