@@ -1,6 +1,6 @@
-// The character model Windows builds for a Japanese system (ANSI code page
-// 932). Elsewhere the test skips: run it with a Japanese locale, for example
-// under Wine with LANG=ja_JP.UTF-8.
+// The character model and the double-byte string routines on a Japanese
+// system (ANSI code page 932). Elsewhere these cases skip; ctest runs them a
+// second time under Wine with a Japanese locale.
 #include "runtime/core/system_character_model.h"
 
 #include "runtime/core/strings.h"
