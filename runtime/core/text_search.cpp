@@ -68,6 +68,8 @@ ZString* replace_matches(const CharacterModel& model, ZString* string, const ZSt
   const std::string_view text = string_text(string);
   const CaseBlindSearch search(model, text, string_text(find));
   std::string result;
+  // Replacements usually shorten or keep the length: one allocation then.
+  result.reserve(text.size());
   std::size_t copied = 0;
   std::size_t replaced = 0;
   for (std::size_t found = search.find_characters_from(0); found != std::string::npos && replaced < most;
