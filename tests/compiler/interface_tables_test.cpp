@@ -36,3 +36,18 @@ TEST(InterfaceTables, SignaturesUseKnownTypeLetters) {
       EXPECT_TRUE(letter != 'v' && zif::is_type_letter(letter)) << routine.name << " parameter " << letter;
   });
 }
+
+// A property accessor that names no declared routine would leave the
+// property without getter or setter at run time, without any error.
+TEST(InterfaceTables, PropertyAccessorsAreDeclaredRoutines) {
+  std::set<std::string> routines;
+  zif::for_each_routine([&](const zif::RoutineDecl& routine) { routines.insert(std::string(routine.name)); });
+  zif::for_each_runtime_class([&](const zif::ClassDecl& declared) {
+    for (const zif::PropertyDecl& property : declared.properties) {
+      for (std::string_view accessor : {property.getter, property.setter}) {
+        if (accessor.empty()) continue;
+        EXPECT_TRUE(routines.count(std::string(accessor))) << declared.name << "." << property.name << ": " << accessor;
+      }
+    }
+  });
+}
