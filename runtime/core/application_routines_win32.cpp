@@ -16,6 +16,7 @@
 #include "runtime/interface/exports.h"
 #include "runtime/ui/native_windows.h"
 #include "runtime/ui/window_list.h"
+#include "runtime/ui/window_object.h"
 
 #include <windows.h>
 
@@ -28,11 +29,20 @@ zrt::CodeAddress exported_routine(std::string_view name) {
   return slot == nullptr ? 0 : static_cast<zrt::CodeAddress>(reinterpret_cast<std::uintptr_t>(slot->routine));
 }
 
+// Runs as the destructor of the class "Window", for every window instance.
+void destroy_window_instance(ZObject* window, zrt::ClassRecord*) {
+  zrt::release_window_fields(window);
+}
+
 class SystemStartup final : public zrt::StartupPlatform {
  public:
   void register_window_classes() override { zrt::register_window_classes(); }
   void initialise_ole() override { static_cast<void>(::OleInitialize(nullptr)); }
   zrt::RoutineResolver routine_resolver() override { return &exported_routine; }
+  void complete_runtime_classes() override {
+    zrt::runtime_class("Window").destructor =
+        static_cast<zrt::CodeAddress>(reinterpret_cast<std::uintptr_t>(&destroy_window_instance));
+  }
   // FIXME: install the plug-ins that Win32InstallPlugins recorded.
   void install_plugins() override {}
   // FIXME: link the member imports of runtime and plug-in classes.

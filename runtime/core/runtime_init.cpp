@@ -32,7 +32,10 @@ bool build_application_tables(StartupPlatform& platform, MemoryView& data, Addre
 bool initialise_runtime(StartupPlatform& platform, MemoryView& data, Address application_descriptor) {
   platform.register_window_classes();
   platform.initialise_ole();
-  if (!runtime_classes_registered()) register_runtime_classes(platform.routine_resolver());
+  if (!runtime_classes_registered()) {
+    register_runtime_classes(platform.routine_resolver());
+    platform.complete_runtime_classes();
+  }
   platform.install_plugins();
   ApplicationState& state = application_state();
   state.default_font_name = "System";

@@ -19,6 +19,9 @@ class StartupPlatform {
   virtual void register_window_classes() = 0;
   virtual void initialise_ole() = 0;
   [[nodiscard]] virtual RoutineResolver routine_resolver() = 0;
+  // Gives runtime classes the constructors and destructors that release
+  // what their instances hold.
+  virtual void complete_runtime_classes() = 0;
   virtual void install_plugins() = 0;
   virtual void resolve_deferred_imports() = 0;
   virtual void install_menu_bar(const MenuBarStream& menu_bar) = 0;

@@ -20,6 +20,14 @@ void WindowFields::store_reference(std::int32_t offset, ZObject* value) const {
   unlock_object(old);
 }
 
+void release_window_fields(ZObject* window) {
+  const WindowFields fields(window);
+  for (std::int32_t offset : {zif::window_fields::title, zif::window_fields::balloon_help, zif::window_fields::floater_process})
+    fields.store_string(offset, nullptr);
+  for (std::int32_t offset : {zif::window_fields::backdrop, zif::window_fields::mouse_cursor})
+    fields.store_reference(offset, nullptr);
+}
+
 bool is_window(const ZObject* object) {
   return object != nullptr && class_inherits(class_of(object), &runtime_class("Window"));
 }

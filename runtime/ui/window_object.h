@@ -56,6 +56,10 @@ class WindowFields {
   ZObject* m_window;
 };
 
+// Releases the references a window instance holds in its fields (title,
+// backdrop, cursor, texts), as it is destroyed.
+void release_window_fields(ZObject* window);
+
 // Whether the object is a window (an instance of "Window" or a subclass).
 [[nodiscard]] bool is_window(const ZObject* object);
 

@@ -27,6 +27,7 @@ class RecordingStartup final : public zrt::StartupPlatform {
     steps.push_back("runtime classes");
     return nullptr;
   }
+  void complete_runtime_classes() override { steps.push_back("class lifecycles"); }
   void install_plugins() override { steps.push_back("plug-ins"); }
   void resolve_deferred_imports() override { steps.push_back("deferred imports"); }
   void install_menu_bar(const zrt::MenuBarStream&) override { steps.push_back("menu bar"); }
@@ -75,7 +76,7 @@ class RuntimeInit : public object_tests::ObjectTest {
 TEST_F(RuntimeInit, RunsItsStepsInOrder) {
   const Address menu = m_image.words({2, 2, 0});
   ASSERT_TRUE(initialise({}, {menu, settings(true)}));
-  const std::vector<std::string> expected = {"window classes", "ole",       "runtime classes", "plug-ins",
+  const std::vector<std::string> expected = {"window classes", "ole",       "runtime classes", "class lifecycles", "plug-ins",
                                              "deferred imports", "menu bar", "frame Frame"};
   EXPECT_EQ(m_platform.steps, expected);
   EXPECT_TRUE(zrt::application_state().multiple_document);
