@@ -6,6 +6,7 @@
 #pragma once
 
 #include "runtime/core/application.h"
+#include "runtime/core/application_quit.h"
 #include "runtime/core/class_table.h"
 #include "runtime/core/event_loop.h"
 #include "runtime/core/exceptions.h"
@@ -17,6 +18,7 @@
 #include "runtime/interface/exports.h"
 #include "runtime/ui/mouse_tracking.h"
 #include "runtime/ui/native_windows.h"
+#include "runtime/ui/window_creation.h"
 #include "runtime/ui/window_object.h"
 #include "runtime/ui/window_list.h"
 #include "tests/core/image_data_builder.h"

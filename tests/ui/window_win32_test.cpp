@@ -234,3 +234,66 @@ TEST_F(WindowTest, AWindowClosedByItsOpenHandlerGivesNil) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace window_tests;
+
+TEST_F(WindowTest, ClosingAnOwnerClosesTheWindowsItOwns) {
+  const auto main = define(window_class, {{"Visible", "True"}});
+  const auto modal = define(window_class, {{"Visible", "True"}, {"Frame", "1"}});
+  start();
+  zrt::Word document_variable = 0;
+  zrt::Word dialog_variable = 0;
+  HWND dialog = nullptr;
+  {
+    const zrt::ObjectRef document = create(main, &document_variable);
+    dialog = handle_of(create(modal, &dialog_variable));
+    events().clear();
+    RuntimeCloseWindow(document.get());
+  }
+  EXPECT_FALSE(::IsWindow(dialog));
+  EXPECT_EQ(zrt::newest_window(), nullptr) << "no record is left behind for the destroyed dialog";
+  EXPECT_EQ(dialog_variable, 0u);
+  EXPECT_EQ(document_variable, 0u);
+  EXPECT_EQ(std::count(events().begin(), events().end(), "Close"), 2);
+}
+
+TEST_F(WindowTest, ATruncatedDefinitionGivesNilAndLeavesNothingBehind) {
+  start();
+  definition_tests::DefinitionBuilder built;
+  built.integer(2).integer(window_class).pair("Frame", "0").text("Title");
+  const std::vector<std::uint8_t> stored = built.with_length();
+  zrt::Word variable = 0;
+  // A definition outside the image data cannot be read at all.
+  EXPECT_EQ(RuntimeCreateWindow(reinterpret_cast<void*>(0x10), &variable), nullptr);
+  EXPECT_EQ(zrt::create_window(std::span(stored).subspan(4), &variable, zrt::screen_size(), &zrt::build_native_window),
+            nullptr);
+  EXPECT_EQ(variable, 0u);
+  EXPECT_EQ(zrt::newest_window(), nullptr);
+}
+
+TEST_F(WindowTest, TheQuitMenuItemClosesEveryWindowAndLetsTheLoopEnd) {
+  const auto main = define(window_class, {{"Visible", "True"}});
+  start(true);
+  const zrt::ObjectRef window = create(main);
+  const zrt::ObjectRef item = zrt::ObjectRef::adopt(zrt::new_instance(zrt::runtime_class("QuitMenuItem")));
+  zrt::choose_quit_menu_item(item.get());
+  EXPECT_TRUE(zrt::application_state().quit);
+  EXPECT_EQ(zrt::WindowFields(window.get()).native(), nullptr);
+  EXPECT_EQ(events().back(), "Close");
+  RuntimeRun();  // returns at once
+}
+
+TEST_F(WindowTest, ARefusedQuitFromTheMenuKeepsTheLoopRunning) {
+  const auto main = define(window_class, {{"Visible", "True"}});
+  start();
+  const zrt::ObjectRef window = create(main);
+  script().cancel_close = 1;
+  const zrt::ObjectRef item = zrt::ObjectRef::adopt(zrt::new_instance(zrt::runtime_class("QuitMenuItem")));
+  zrt::choose_quit_menu_item(item.get());
+  EXPECT_FALSE(zrt::application_state().quit);
+  EXPECT_NE(zrt::WindowFields(window.get()).native(), nullptr);
+}
+
+}  // namespace
