@@ -4,10 +4,12 @@
 // RuntimeMsgBox.
 #include "runtime/core/application.h"
 #include "runtime/core/application_quit.h"
+#include "runtime/core/deferred_imports.h"
 #include "runtime/core/event_loop.h"
 #include "runtime/core/exceptions.h"
 #include "runtime/core/export_table.h"
 #include "runtime/core/image_bases.h"
+#include "runtime/core/loaded_image.h"
 #include "runtime/core/message_box.h"
 #include "runtime/core/periodic_tasks.h"
 #include "runtime/core/runtime_init.h"
@@ -45,8 +47,12 @@ class SystemStartup final : public zrt::StartupPlatform {
   }
   // FIXME: install the plug-ins that Win32InstallPlugins recorded.
   void install_plugins() override {}
-  // FIXME: link the member imports of runtime and plug-in classes.
-  void resolve_deferred_imports() override {}
+  std::string resolve_deferred_imports() override {
+    zrt::LoadedImage& image = zrt::loaded_image();
+    zrt::LoadError error;
+    if (zrt::link_member_imports(image.deferred_imports, image.code1, &zrt::find_runtime_class, error)) return {};
+    return error.message;
+  }
   // FIXME: hand the menu bar's definition to the menus once they exist.
   void install_menu_bar(const zrt::MenuBarStream&) override {}
   void create_frame_window(const std::string& title) override { zrt::create_frame_window(title); }

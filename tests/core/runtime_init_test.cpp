@@ -29,12 +29,16 @@ class RecordingStartup final : public zrt::StartupPlatform {
   }
   void complete_runtime_classes() override { steps.push_back("class lifecycles"); }
   void install_plugins() override { steps.push_back("plug-ins"); }
-  void resolve_deferred_imports() override { steps.push_back("deferred imports"); }
+  std::string resolve_deferred_imports() override {
+    steps.push_back("deferred imports");
+    return import_failure;
+  }
   void install_menu_bar(const zrt::MenuBarStream&) override { steps.push_back("menu bar"); }
   void create_frame_window(const std::string& title) override { steps.push_back("frame " + title); }
   void show_failure(const std::string& message) override { steps.push_back("failure " + message); }
 
   std::vector<std::string> steps;
+  std::string import_failure;
 };
 
 // Flag, reserved word, character set, no file types, no messages, the MDI
@@ -112,6 +116,13 @@ TEST_F(RuntimeInit, ADescriptorThatCannotBeBuiltStopsWithItsMessage) {
   EXPECT_FALSE(initialise({broken}, {}));
   ASSERT_FALSE(m_platform.steps.empty());
   EXPECT_EQ(m_platform.steps.back().rfind("failure class descriptor", 0), 0u) << m_platform.steps.back();
+  EXPECT_EQ(zrt::application_state().application.get(), nullptr);
+}
+
+TEST_F(RuntimeInit, AMemberImportThatFindsNothingStopsTheStartWithItsMessage) {
+  m_platform.import_failure = "no class member is named GWindow!Nothing";
+  EXPECT_FALSE(initialise({}, {}));
+  EXPECT_EQ(m_platform.steps.back(), "failure no class member is named GWindow!Nothing");
   EXPECT_EQ(zrt::application_state().application.get(), nullptr);
 }
 
