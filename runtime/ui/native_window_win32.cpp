@@ -14,7 +14,6 @@
 #include <windows.h>
 
 #include <new>
-#include <utility>
 
 namespace zrt {
 namespace {
@@ -30,8 +29,6 @@ static_assert(window_style::ex_dialog_modal_frame == WS_EX_DLGMODALFRAME && wind
                   window_style::ex_mdi_child == WS_EX_MDICHILD && window_style::ex_tool_window == WS_EX_TOOLWINDOW &&
                   window_style::ex_window_edge == WS_EX_WINDOWEDGE,
               "the frame table's extended style bits are the system's");
-
-HWND g_frame_window = nullptr;
 
 HWND handle_of(const NativeWindow& native) { return static_cast<HWND>(native.handle); }
 
@@ -57,7 +54,7 @@ Bounds actual_client_bounds(HWND handle) {
   ::GetClientRect(handle, &client);
   POINT origin{0, 0};
   ::ClientToScreen(handle, &origin);
-  if (g_frame_window != nullptr && ::GetParent(handle) != nullptr) ::ScreenToClient(::GetParent(handle), &origin);
+  if (frame_window() != nullptr && ::GetParent(handle) != nullptr) ::ScreenToClient(::GetParent(handle), &origin);
   return {static_cast<std::int16_t>(origin.y), static_cast<std::int16_t>(origin.x),
           static_cast<std::int16_t>(origin.y + client.bottom), static_cast<std::int16_t>(origin.x + client.right)};
 }
@@ -171,7 +168,7 @@ void apply_pending_geometry(NativeWindow& native) {
   if (actual == native.desired) return;
   RECT outer{};
   ::GetWindowRect(handle, &outer);
-  if (HWND parent = ::GetParent(handle); parent != nullptr && g_frame_window != nullptr)
+  if (HWND parent = ::GetParent(handle); parent != nullptr && frame_window() != nullptr)
     ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&outer), 2);
   const int width_change = native.desired.width() - actual.width();
   const int height_change = native.desired.height() - actual.height();
@@ -234,18 +231,9 @@ NativeWindow* native_of_handle(WindowHandle handle) {
 }
 
 WindowHandle current_owner_window() {
-  return owner_window(&is_visible_handle, g_frame_window);
+  return owner_window(&is_visible_handle, frame_window());
 }
 
-void create_frame_window(const std::string& title) {
-  // FIXME: a real multiple-document frame with its MDI client; for now a
-  // plain top-level window of the frame's size owns the others.
-  g_frame_window = ::CreateWindowExA(0, "ZTWindow", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT,
-                                     CW_USEDEFAULT, 640, 480, nullptr, nullptr,
-                                     static_cast<HINSTANCE>(module_instance()), nullptr);
-}
-
-WindowHandle frame_window() { return g_frame_window; }
 
 ScreenSize screen_size() {
   return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
@@ -260,7 +248,7 @@ void destroy_remaining_windows() {
     detach_native_record(*native);
     release_native_record(*native);
   }
-  if (g_frame_window != nullptr) ::DestroyWindow(std::exchange(g_frame_window, nullptr));
+  destroy_frame_window();
 }
 
 }  // namespace zrt

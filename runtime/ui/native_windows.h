@@ -48,9 +48,11 @@ void invalidate_native(NativeWindow& native, const Bounds* client_area);
 // The owner of new windows and standard dialogs.
 [[nodiscard]] WindowHandle current_owner_window();
 
-// The multiple-document frame window, or null.
+// The multiple-document frame window, or null (frame_window_win32.cpp).
+// Closing it asks to quit; an accepted quit ends the event loop.
 void create_frame_window(const std::string& title);
 [[nodiscard]] WindowHandle frame_window();
+void destroy_frame_window();
 
 [[nodiscard]] ScreenSize screen_size();
 

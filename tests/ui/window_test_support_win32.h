@@ -116,7 +116,7 @@ class WindowTest : public ::testing::Test {
 
   // Starts the runtime with the window classes and, when asked, an
   // Application subclass with Open and Close handlers.
-  void start(bool with_application_class = false) {
+  void start(bool with_application_class = false, bool multiple_document = false) {
     const zrt::Address window_reference = m_image.runtime_class_reference("Window");
     auto window = object_tests::class_spec("TestWindow", 0, 112);
     window.handlers = {{"Open", code(&on_open), 0},           {"Close", code(&on_close), 0},
@@ -133,7 +133,9 @@ class WindowTest : public ::testing::Test {
       classes.push_back(m_image.class_descriptor(application));
     }
     for (const auto& definition : m_pending_definitions) m_definition_addresses.push_back(m_image.bytes(definition));
-    const zrt::Address descriptor = m_image.application_descriptor(classes, {});
+    std::vector<zrt::Address> objects;
+    if (multiple_document) objects.push_back(mdi_settings());
+    const zrt::Address descriptor = m_image.application_descriptor(classes, objects);
     m_image.install_as_data1();
     RuntimeInit(reinterpret_cast<void*>(static_cast<std::uintptr_t>(descriptor)));
   }
@@ -177,6 +179,14 @@ class WindowTest : public ::testing::Test {
   object_tests::ImageDataBuilder m_image;
 
  private:
+  // A settings stream for multiple-document mode with the frame title "Frame".
+  zrt::Address mdi_settings() {
+    const std::vector<std::uint8_t> stream = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 5, 'F', 'r', 'a', 'm', 'e'};
+    const zrt::Address at = m_image.words({4, 0, static_cast<std::uint32_t>(stream.size())});
+    m_image.bytes(stream);
+    return at;
+  }
+
   std::vector<std::vector<std::uint8_t>> m_pending_definitions;
   std::vector<zrt::Address> m_definition_addresses;
   std::int64_t m_strings = 0;

@@ -297,3 +297,35 @@ TEST_F(WindowTest, ARefusedQuitFromTheMenuKeepsTheLoopRunning) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace window_tests;
+
+TEST_F(WindowTest, InMultipleDocumentModeTheFrameOwnsAndClosingItQuits) {
+  const auto main = define(window_class, {{"Visible", "True"}});
+  start(false, true);
+  HWND frame = static_cast<HWND>(zrt::frame_window());
+  ASSERT_NE(frame, nullptr);
+  char title[16] = {};
+  ::GetWindowTextA(frame, title, sizeof title);
+  EXPECT_STREQ(title, "Frame");
+  RECT outer{};
+  ::GetWindowRect(frame, &outer);
+  EXPECT_EQ(outer.right - outer.left, 640);
+  EXPECT_EQ(outer.bottom - outer.top, 480);
+
+  const zrt::ObjectRef window = create(main);
+  EXPECT_EQ(::GetWindow(handle_of(window), GW_OWNER), frame);
+  RuntimeCloseWindow(window.get());
+  turn();
+  EXPECT_FALSE(zrt::application_state().quit) << "with no window left the frame keeps the application running";
+
+  const zrt::ObjectRef second = create(main);
+  ::SendMessageA(frame, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(zrt::application_state().quit);
+  EXPECT_EQ(zrt::frame_window(), nullptr);
+  EXPECT_EQ(zrt::WindowFields(second.get()).native(), nullptr);
+}
+
+}  // namespace
