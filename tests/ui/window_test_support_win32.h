@@ -22,6 +22,7 @@
 #include "runtime/ui/window_object.h"
 #include "runtime/ui/window_list.h"
 #include "tests/core/image_data_builder.h"
+#include "tests/driver/gui_driver.h"
 #include "tests/ui/definition_builder.h"
 
 #include <gtest/gtest.h>
@@ -73,6 +74,9 @@ inline std::int32_t on_mouse_down(ZObject*, std::int32_t x, std::int32_t y) {
 }
 inline std::int32_t on_mouse_drag(ZObject*, std::int32_t x, std::int32_t y) { events().push_back(with_point("MouseDrag", x, y)); return 0; }
 inline std::int32_t on_mouse_up(ZObject*, std::int32_t x, std::int32_t y) { events().push_back(with_point("MouseUp", x, y)); return 0; }
+inline std::int32_t on_mouse_move(ZObject*, std::int32_t x, std::int32_t y) { events().push_back(with_point("MouseMove", x, y)); return 0; }
+inline std::int32_t on_mouse_enter(ZObject*) { events().push_back("MouseEnter"); return 0; }
+inline std::int32_t on_mouse_exit(ZObject*) { events().push_back("MouseExit"); return 0; }
 inline std::int32_t on_moved(ZObject*) { events().push_back("Moved"); return 0; }
 inline std::int32_t on_resized(ZObject*) { events().push_back("Resized"); return 0; }
 inline std::int32_t on_activate(ZObject*) { events().push_back("Activate"); return 0; }
@@ -124,7 +128,8 @@ class WindowTest : public ::testing::Test {
                        {"MouseDown", code(&on_mouse_down), 0}, {"MouseDrag", code(&on_mouse_drag), 0},
                        {"MouseUp", code(&on_mouse_up), 0},     {"Moved", code(&on_moved), 0},
                        {"Resized", code(&on_resized), 0},      {"Activate", code(&on_activate), 0},
-                       {"Deactivate", code(&on_deactivate), 0}};
+                       {"Deactivate", code(&on_deactivate), 0}, {"MouseMove", code(&on_mouse_move), 0},
+                       {"MouseEnter", code(&on_mouse_enter), 0}, {"MouseExit", code(&on_mouse_exit), 0}};
     std::vector<zrt::Address> classes = {window_reference, m_image.class_descriptor(window)};
     if (with_application_class) {
       classes.push_back(m_image.runtime_class_reference("Application"));

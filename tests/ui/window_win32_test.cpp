@@ -329,3 +329,45 @@ TEST_F(WindowTest, InMultipleDocumentModeTheFrameOwnsAndClosingItQuits) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace window_tests;
+
+TEST_F(WindowTest, ThePointerEntersMovesOverAndLeavesAWindow) {
+  const auto main = define(window_class, {{"Visible", "True"}, {"Width", "100"}, {"Height", "100"}});
+  start();
+  const zrt::ObjectRef window = create(main);
+  turn();
+  const POINT origin = client_origin(handle_of(window));
+  events().clear();
+  zrt::report_mouse_position(origin.x + 5, origin.y + 6);
+  zrt::report_mouse_position(origin.x + 7, origin.y + 8);
+  zrt::report_mouse_position(origin.x + 400, origin.y + 400);
+  EXPECT_EQ(events(), (std::vector<std::string>{"MouseEnter", "MouseMove 5 6", "MouseMove 7 8", "MouseExit"}));
+}
+
+TEST_F(WindowTest, TheBackgroundIsTheBackColourOrTheSystemFaceColour) {
+  const auto red = define(window_class, {{"Visible", "True"}, {"HasBackColor", "True"}, {"BackColor", "16711680"},
+                                         {"Width", "40"}, {"Height", "30"}});
+  const auto plain = define(window_class, {{"Visible", "True"}, {"Width", "40"}, {"Height", "30"}});
+  start();
+  const zrt::ObjectRef coloured = create(red);
+  const zrt::ObjectRef face = create(plain);
+  windowPosSetter(face.get(), 0, 300);
+  turn();
+  formRefresh(coloured.get());
+  formRefresh(face.get());
+  EXPECT_EQ(driver::capture_client(handle_of(coloured)).at(20, 15), 0xFF0000u);
+  const COLORREF system_face = ::GetSysColor(COLOR_BTNFACE);
+  const std::uint32_t face_rgb = GetRValue(system_face) << 16 | GetGValue(system_face) << 8 | GetBValue(system_face);
+  EXPECT_EQ(driver::capture_client(handle_of(face)).at(20, 15), face_rgb);
+  windowBackColorSetter(face.get(), 0, 0x00FF00);
+  formRefresh(face.get());
+  EXPECT_EQ(driver::capture_client(handle_of(face)).at(20, 15), face_rgb) << "BackColor alone changes nothing";
+  windowHasBackColorSetter(face.get(), 0, 1);
+  formRefresh(face.get());
+  EXPECT_EQ(driver::capture_client(handle_of(face)).at(20, 15), 0x00FF00u);
+}
+
+}  // namespace
