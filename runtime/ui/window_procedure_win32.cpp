@@ -130,6 +130,22 @@ void on_button_up(HWND handle, LPARAM lparam) {
   raise_event(native->window.get(), "MouseUp", {point_word(GET_X_LPARAM(lparam)), point_word(GET_Y_LPARAM(lparam))});
 }
 
+// The tracking limits: the system's defaults, with MinWidth, MinHeight,
+// MaxWidth and MaxHeight each replacing its own when it is not 0. Only a
+// window the user may resize is held within them.
+void on_tracking_limits(HWND handle, MINMAXINFO& limits) {
+  const NativeWindow* native = record_of(handle);
+  if (native == nullptr || !native->resizable) return;
+  const WindowFields window(native->window.get());
+  const auto replace = [&](LONG& limit, std::int32_t offset) {
+    if (const std::int16_t value = window.value<std::int16_t>(offset); value != 0) limit = value;
+  };
+  replace(limits.ptMinTrackSize.x, zif::window_fields::min_width);
+  replace(limits.ptMinTrackSize.y, zif::window_fields::min_height);
+  replace(limits.ptMaxTrackSize.x, zif::window_fields::max_width);
+  replace(limits.ptMaxTrackSize.y, zif::window_fields::max_height);
+}
+
 LRESULT on_set_cursor(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
   // FIXME: the cursor of the pane under the pointer, and the window's
   // MouseCursor, once panes and cursors exist.
@@ -159,6 +175,7 @@ LRESULT CALLBACK top_level_window_procedure(HWND handle, UINT message, WPARAM wp
     case WM_CLOSE: on_close_request(handle); return 0;
     case WM_DESTROY: on_destroy(handle); break;
     case WM_ERASEBKGND: return on_erase_background(handle, reinterpret_cast<HDC>(wparam));
+    case WM_GETMINMAXINFO: on_tracking_limits(handle, *reinterpret_cast<MINMAXINFO*>(lparam)); return 0;
     case WM_SETCURSOR: return on_set_cursor(handle, message, wparam, lparam);
     case WM_MOUSEACTIVATE: return on_mouse_activate(handle, message, wparam, lparam);
     case WM_LBUTTONDOWN: on_button_down(handle, wparam, lparam, false); return 0;

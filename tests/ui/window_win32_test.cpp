@@ -371,3 +371,28 @@ TEST_F(WindowTest, TheBackgroundIsTheBackColourOrTheSystemFaceColour) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace window_tests;
+
+TEST_F(WindowTest, AResizableWindowIsHeldWithinItsSizeLimits) {
+  const auto grows = define(window_class, {{"GrowIcon", "True"}, {"MinWidth", "150"}, {"MaxHeight", "400"}});
+  const auto fixed = define(window_class, {{"MinWidth", "150"}});
+  start();
+  const zrt::ObjectRef resizable = create(grows);
+  const zrt::ObjectRef plain = create(fixed);
+  MINMAXINFO limits{};
+  limits.ptMinTrackSize = {10, 20};
+  limits.ptMaxTrackSize = {3000, 3000};
+  ::SendMessageA(handle_of(resizable), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+  EXPECT_EQ(limits.ptMinTrackSize.x, 150);
+  EXPECT_EQ(limits.ptMinTrackSize.y, 20) << "a limit of 0 keeps the system's";
+  EXPECT_EQ(limits.ptMaxTrackSize.x, 3000);
+  EXPECT_EQ(limits.ptMaxTrackSize.y, 400);
+  limits.ptMinTrackSize = {10, 20};
+  ::SendMessageA(handle_of(plain), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+  EXPECT_EQ(limits.ptMinTrackSize.x, 10);
+}
+
+}  // namespace
