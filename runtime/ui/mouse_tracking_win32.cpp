@@ -29,7 +29,7 @@ void raise_at(NativeWindow& native, std::string_view event, POINT screen) {
 
 HWND runtime_window_under(POINT screen) {
   HWND under = ::WindowFromPoint(screen);
-  while (under != nullptr && native_of_handle(under) == nullptr) under = ::GetParent(under);
+  while (under != nullptr && window_of_handle(under) == nullptr) under = ::GetParent(under);
   return under;
 }
 
@@ -43,13 +43,13 @@ void report_mouse_position(std::int32_t x, std::int32_t y) {
   }
   HWND under = runtime_window_under(screen);
   if (under != g_inside) {
-    if (NativeWindow* left = native_of_handle(g_inside)) raise_event(left->window.get(), "MouseExit");
+    if (NativeWindow* left = window_of_handle(g_inside)) raise_event(left->window.get(), "MouseExit");
     g_inside = under;
-    if (NativeWindow* entered = native_of_handle(under)) raise_event(entered->window.get(), "MouseEnter");
+    if (NativeWindow* entered = window_of_handle(under)) raise_event(entered->window.get(), "MouseEnter");
   }
   // FIXME: the controls under the pointer get their MouseEnter, MouseMove
   // and MouseExit first once the control framework exists.
-  if (NativeWindow* over = native_of_handle(g_inside)) raise_at(*over, "MouseMove", screen);
+  if (NativeWindow* over = window_of_handle(g_inside)) raise_at(*over, "MouseMove", screen);
 }
 
 }  // namespace zrt

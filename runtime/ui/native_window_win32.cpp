@@ -32,8 +32,6 @@ static_assert(window_style::ex_dialog_modal_frame == WS_EX_DLGMODALFRAME && wind
 
 HWND handle_of(const NativeWindow& native) { return static_cast<HWND>(native.handle); }
 
-bool is_visible_handle(WindowHandle handle) { return ::IsWindowVisible(static_cast<HWND>(handle)) != FALSE; }
-
 NativeWindow* new_native_record() {
   return new (allocate(sizeof(NativeWindow))) NativeWindow();
 }
@@ -47,9 +45,7 @@ FrameOptions frame_options(const WindowFields& window) {
   return {window.flag(fields::close_box), window.flag(fields::grow_icon), window.flag(fields::zoom_icon)};
 }
 
-// The client area in screen coordinates (frame-client coordinates for
-// children of the frame window).
-Bounds actual_client_bounds(HWND handle) {
+Bounds client_bounds_of(HWND handle) {
   RECT client{};
   ::GetClientRect(handle, &client);
   POINT origin{0, 0};
@@ -164,7 +160,7 @@ void hide_native_window(NativeWindow& native) {
 
 void apply_pending_geometry(NativeWindow& native) {
   HWND handle = handle_of(native);
-  const Bounds actual = actual_client_bounds(handle);
+  const Bounds actual = client_bounds_of(handle);
   if (actual == native.desired) return;
   RECT outer{};
   ::GetWindowRect(handle, &outer);
@@ -187,7 +183,7 @@ void run_window_pass() {
 
 void handle_resize(NativeWindow& native) {
   const WindowFields window(native.window.get());
-  const Bounds now = actual_client_bounds(handle_of(native));
+  const Bounds now = client_bounds_of(handle_of(native));
   const Bounds last = window.last_bounds();
   window.set_bounds(now);
   window.set_last_bounds(now);
@@ -226,12 +222,16 @@ void invalidate_native(NativeWindow& native, const Bounds* client_area) {
   ::UpdateWindow(handle_of(native));
 }
 
-NativeWindow* native_of_handle(WindowHandle handle) {
-  return window_of_handle(handle);
+Bounds actual_client_bounds(const NativeWindow& native) {
+  return client_bounds_of(handle_of(native));
+}
+
+bool is_visible_window(WindowHandle handle) {
+  return ::IsWindowVisible(static_cast<HWND>(handle)) != FALSE;
 }
 
 WindowHandle current_owner_window() {
-  return owner_window(&is_visible_handle, frame_window());
+  return owner_window(&is_visible_window, frame_window());
 }
 
 

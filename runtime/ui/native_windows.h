@@ -42,8 +42,11 @@ void clear_native_background(NativeWindow& native);
 void set_native_title(NativeWindow& native, ZString* title);
 void invalidate_native(NativeWindow& native, const Bounds* client_area);
 
-// The record behind a runtime window's handle; null for any other handle.
-[[nodiscard]] NativeWindow* native_of_handle(WindowHandle handle);
+// The client area in screen coordinates (frame-client coordinates for
+// children of the frame window), as the system has it now.
+[[nodiscard]] Bounds actual_client_bounds(const NativeWindow& native);
+
+[[nodiscard]] bool is_visible_window(WindowHandle handle);
 
 // The owner of new windows and standard dialogs.
 [[nodiscard]] WindowHandle current_owner_window();

@@ -35,12 +35,7 @@ void record_current_message(HWND handle, UINT message, WPARAM wparam, LPARAM lpa
 
 void on_moved(NativeWindow& native) {
   const ObjectRef window = ObjectRef::share(native.window.get());
-  RECT client{};
-  ::GetClientRect(static_cast<HWND>(native.handle), &client);
-  POINT origin{0, 0};
-  ::ClientToScreen(static_cast<HWND>(native.handle), &origin);
-  const Bounds bounds{static_cast<std::int16_t>(origin.y), static_cast<std::int16_t>(origin.x),
-                      static_cast<std::int16_t>(origin.y + client.bottom), static_cast<std::int16_t>(origin.x + client.right)};
+  const Bounds bounds = actual_client_bounds(native);
   WindowFields(window.get()).set_bounds(bounds);
   // A move by the user is the new desired position, or the next window
   // pass would move the window back.
@@ -99,7 +94,7 @@ void on_destroy(HWND handle) {
 }
 
 LRESULT on_mouse_activate(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
-  const WindowHandle modal = first_visible_modal([](WindowHandle h) { return ::IsWindowVisible(static_cast<HWND>(h)) != FALSE; });
+  const WindowHandle modal = first_visible_modal(&is_visible_window);
   if (modal != nullptr && modal != handle) {
     ::MessageBeep(0);
     return MA_NOACTIVATEANDEAT;
