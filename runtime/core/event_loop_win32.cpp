@@ -51,6 +51,10 @@ void dispatch(MSG& message) {
   ::DispatchMessageA(&message);
 }
 
+bool no_window_left() {
+  return !application_state().multiple_document && open_window_count() == 0;
+}
+
 }  // namespace
 
 void run_event_loop_turn() {
@@ -59,9 +63,11 @@ void run_event_loop_turn() {
   deliver_queued_drops();
   run_window_pass();
   MSG message{};
-  if (take_message(message)) dispatch(message);
+  // With no window left nothing would ever send a message: waiting for one
+  // would hang an application whose windows all closed before the loop ran.
+  if (!no_window_left() && take_message(message)) dispatch(message);
   run_idle_work();
-  if (!state.multiple_document && open_window_count() == 0) state.quit = true;
+  if (no_window_left()) state.quit = true;
   run_periodic_tasks();
 }
 

@@ -205,3 +205,17 @@ TEST_F(EventLoop, AMessageBoxIsOwnedByTheDocumentWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+using EventLoopWithoutWindows = window_tests::WindowTest;
+
+TEST_F(EventLoopWithoutWindows, RunReturnsAtOnceWhenNoWindowWasEverOpened) {
+  start();
+  const auto before = std::chrono::steady_clock::now();
+  RuntimeRun();
+  EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(1));
+  EXPECT_TRUE(zrt::application_state().quit);
+}
+
+}  // namespace
