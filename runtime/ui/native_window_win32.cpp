@@ -14,6 +14,7 @@
 #include <windows.h>
 
 #include <new>
+#include <vector>
 
 namespace zrt {
 namespace {
@@ -98,9 +99,12 @@ void detach_native_record(NativeWindow& native) {
   if (!native.destroyed_by_system) ::DestroyWindow(handle);
 }
 
+// Only while the variable still holds this window: the application may
+// have stored another object there since.
 void clear_instance_variable(NativeWindow& native) {
   if (native.instance_variable == nullptr) return;
   ZObject* held = pointer_of<ZObject>(*native.instance_variable);
+  if (held != native.window.get()) return;
   *native.instance_variable = 0;
   unlock_object(held);
 }
@@ -170,14 +174,26 @@ void apply_pending_geometry(NativeWindow& native) {
   const int height_change = native.desired.height() - actual.height();
   ::MoveWindow(handle, outer.left + native.desired.left - actual.left, outer.top + native.desired.top - actual.top,
                outer.right - outer.left + width_change, outer.bottom - outer.top + height_change, TRUE);
-  if ((width_change != 0 || height_change != 0) && native.size_changed) handle_resize(native);
-  native.size_changed = false;
+  // The moves' handlers may have closed the window.
+  NativeWindow* moved = window_of_handle(handle);
+  if (moved == nullptr) return;
+  // The resize handling runs once: here only when the system sent no WM_SIZE.
+  const Bounds laid_out = WindowFields(moved->window.get()).last_bounds();
+  const Bounds now = client_bounds_of(handle);
+  const bool sized_unhandled = laid_out.width() != now.width() || laid_out.height() != now.height();
+  if ((width_change != 0 || height_change != 0) && moved->size_changed && sized_unhandled) handle_resize(*moved);
+  if (NativeWindow* still_open = window_of_handle(handle)) still_open->size_changed = false;
 }
 
 void run_window_pass() {
-  for (NativeWindow* native = newest_window(); native != nullptr; native = native->next) {
-    apply_pending_geometry(*native);
-    if (native->shown && !::IsWindowVisible(handle_of(*native))) ::ShowWindow(handle_of(*native), SW_SHOW);
+  // Resized and Moved handlers may close windows, so the pass walks the
+  // window objects it found first and asks each for its native window again.
+  std::vector<ObjectRef> windows;
+  for (NativeWindow* native = newest_window(); native != nullptr; native = native->next) windows.push_back(native->window);
+  for (const ObjectRef& window : windows) {
+    if (NativeWindow* native = WindowFields(window.get()).native()) apply_pending_geometry(*native);
+    NativeWindow* native = WindowFields(window.get()).native();
+    if (native != nullptr && native->shown && !::IsWindowVisible(handle_of(*native))) ::ShowWindow(handle_of(*native), SW_SHOW);
   }
 }
 

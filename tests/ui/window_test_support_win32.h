@@ -45,6 +45,7 @@ struct HandlerScript {
   std::int32_t cancel_close = 0;
   std::int32_t mouse_down = 0;
   void (*on_open)(ZObject* window) = nullptr;
+  void (*on_resized)(ZObject* window) = nullptr;
 };
 
 inline HandlerScript& script() {
@@ -78,7 +79,11 @@ inline std::int32_t on_mouse_move(ZObject*, std::int32_t x, std::int32_t y) { ev
 inline std::int32_t on_mouse_enter(ZObject*) { events().push_back("MouseEnter"); return 0; }
 inline std::int32_t on_mouse_exit(ZObject*) { events().push_back("MouseExit"); return 0; }
 inline std::int32_t on_moved(ZObject*) { events().push_back("Moved"); return 0; }
-inline std::int32_t on_resized(ZObject*) { events().push_back("Resized"); return 0; }
+inline std::int32_t on_resized(ZObject* window) {
+  events().push_back("Resized");
+  if (script().on_resized != nullptr) script().on_resized(window);
+  return 0;
+}
 inline std::int32_t on_activate(ZObject*) { events().push_back("Activate"); return 0; }
 inline std::int32_t on_deactivate(ZObject*) { events().push_back("Deactivate"); return 0; }
 inline std::int32_t on_application_open(ZObject*) { events().push_back("Application Open"); return 0; }

@@ -396,3 +396,59 @@ TEST_F(WindowTest, AResizableWindowIsHeldWithinItsSizeLimits) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace window_tests;
+
+TEST_F(WindowTest, ClosingLeavesAVariableAloneThatHoldsAnotherObjectByNow) {
+  const auto main = define(window_class, {{"Visible", "True"}});
+  start();
+  zrt::Word variable = 0;
+  // The other window comes first, so that it is not owned by the one closed.
+  const zrt::ObjectRef second = create(main);
+  const zrt::ObjectRef first = create(main, &variable);
+  // The application stores another window into the variable.
+  zrt::unlock_object(zrt::pointer_of<ZObject>(variable));
+  variable = zrt::word_of_pointer(zrt::share_object(second.get()));
+  RuntimeCloseWindow(first.get());
+  EXPECT_EQ(variable, zrt::word_of_pointer(second.get()));
+  EXPECT_EQ(second.get()->count, 3) << "the test's, the variable's and the native window's references";
+  zrt::unlock_object(zrt::pointer_of<ZObject>(variable));
+}
+
+ZObject* g_other_window = nullptr;
+void close_other_window(ZObject*) { RuntimeCloseWindow(g_other_window); }
+
+TEST_F(WindowTest, AResizedHandlerMayCloseAnotherWindowDuringTheWindowPass) {
+  const auto main = define(window_class, {{"Visible", "True"}, {"Width", "100"}, {"Height", "100"}});
+  start();
+  const zrt::ObjectRef older = create(main);
+  const zrt::ObjectRef newer = create(main);
+  turn();
+  g_other_window = older.get();
+  script().on_resized = &close_other_window;
+  events().clear();
+  // The pass visits newer first; its Resized closes older, the next window
+  // of the list, which owns newer and so takes newer with it.
+  windowPosSetter(newer.get(), 2, 180);
+  turn();
+  EXPECT_EQ(zrt::WindowFields(older.get()).native(), nullptr);
+  EXPECT_EQ(zrt::WindowFields(newer.get()).native(), nullptr);
+  EXPECT_EQ(std::count(events().begin(), events().end(), "Resized"), 1);
+  EXPECT_EQ(zrt::newest_window(), nullptr);
+}
+
+TEST_F(WindowTest, AWidthSetOnceRaisesResizedOnce) {
+  const auto main = define(window_class, {{"Visible", "True"}, {"Width", "100"}, {"Height", "100"}});
+  start();
+  const zrt::ObjectRef window = create(main);
+  turn();
+  events().clear();
+  windowPosSetter(window.get(), 3, 140);
+  turn();
+  EXPECT_EQ(std::count(events().begin(), events().end(), "Resized"), 1);
+  EXPECT_EQ(client_size(handle_of(window)).cy, 140);
+}
+
+}  // namespace
