@@ -68,7 +68,9 @@ inline constexpr EventDecl application_events[] = {
     {"EnableMenuItems", "", "", 0},
     {"NewDocument", "", "", 0},
     {"OpenDocument", "item As FolderItem", "", 0},
-    {"HandleAppleEvent", "event As AppleEvent, eventClass As String, eventID As String", "Boolean", 0},
+    // "event" is a keyword of the language, which the compiler reads these
+    // parameter lists in, so the first parameter has another name.
+    {"HandleAppleEvent", "theEvent As AppleEvent, eventClass As String, eventID As String", "Boolean", 0},
     {"Activate", "", "", 0},
     {"Deactivate", "", "", 0},
 };
@@ -102,6 +104,10 @@ inline constexpr ClassDecl runtime_classes[] = {
     {"Sound", "ZTSound", "", 24, {}, {}, {}},
     {"MouseCursor", "ZTMouseCursor", "", 24, {}, {}, {}},
     {"Database", "ZTDatabase", "", 28, {}, {}, {}},
+    // Named by the events of windows and the application; drag and drop and
+    // the events of another platform have no members here.
+    {"DragItem", "ZTDragItem", "", 24, {}, {}, {}},
+    {"AppleEvent", "ZTAppleEvent", "", 24, {}, {}, {}},
     // Exceptions.
     {"RuntimeException", "ZTRuntimeException", "", 24, {}, {}, {}},
     {"NilObjectException", "ZTNilObjectException", "RuntimeException", 24, {}, {}, {}},

@@ -8,7 +8,9 @@
 #include <set>
 #include <string>
 
+#include "compiler/runtime_interface.h"
 #include "runtime/interface/interface.h"
+#include "tests/compiler/compile_helpers.h"
 
 namespace {
 
@@ -50,4 +52,19 @@ TEST(InterfaceTables, PropertyAccessorsAreDeclaredRoutines) {
       }
     }
   });
+}
+
+// The checker reads every runtime class's members when it starts, so one
+// type it cannot resolve or one parameter list it cannot parse fails the
+// compilation of every program.
+TEST(InterfaceTables, EveryProgramChecksAgainstTheRealInterface) {
+  const test::Compiled compiled = test::check_text(
+      "Window AboutWin Inherits Applet\n"
+      "  Frame = 1\n"
+      "  Event Open()\n"
+      "    Title = \"Opened\"\n"
+      "  End Event\n"
+      "End Window\n",
+      zc::runtime_tables());
+  EXPECT_EQ(compiled.error_count, 0) << compiled.errors;
 }
