@@ -1,15 +1,32 @@
-// The exported accessors through which compiled code reads and stores the
-// object and string references of instance fields, by byte offset.
+// The exported accessors through which compiled code and the stored
+// properties of runtime classes read and store instance fields by byte
+// offset: object and string references, 16-bit and 32-bit integers.
 #include "runtime/core/exceptions.h"
 #include "runtime/core/objects.h"
 #include "runtime/core/strings.h"
 #include "runtime/interface/exports.h"
+
+#include <cstring>
 
 namespace {
 
 zrt::Word* reference_field(ZObject* instance, std::int32_t offset) {
   if (instance == nullptr) zrt::raise_new_exception("NilObjectException");
   return zrt::field_at(instance, offset);
+}
+
+template <typename Integer>
+Integer read_integer_field(ZObject* instance, std::int32_t offset) {
+  if (instance == nullptr) zrt::raise_new_exception("NilObjectException");
+  Integer value;
+  std::memcpy(&value, zrt::field_bytes(instance, offset, sizeof value), sizeof value);
+  return value;
+}
+
+template <typename Integer>
+void write_integer_field(ZObject* instance, std::int32_t offset, Integer value) {
+  if (instance == nullptr) zrt::raise_new_exception("NilObjectException");
+  std::memcpy(zrt::field_bytes(instance, offset, sizeof value), &value, sizeof value);
 }
 
 }  // namespace
@@ -40,6 +57,23 @@ void stringSetter(ZObject* instance, std::int32_t offset, ZString* value) {
   ZString* old = zrt::pointer_of<ZString>(*field);
   *field = zrt::word_of_pointer(value);
   RuntimeUnlockString(old);
+}
+
+// A 16-bit field is widened with its sign and stored cut to 16 bits.
+std::int32_t shortGetter(ZObject* instance, std::int32_t offset) {
+  return read_integer_field<std::int16_t>(instance, offset);
+}
+
+void shortSetter(ZObject* instance, std::int32_t offset, std::int32_t value) {
+  write_integer_field(instance, offset, static_cast<std::int16_t>(value));
+}
+
+std::int32_t integerGetter(ZObject* instance, std::int32_t offset) {
+  return read_integer_field<std::int32_t>(instance, offset);
+}
+
+void integerSetter(ZObject* instance, std::int32_t offset, std::int32_t value) {
+  write_integer_field(instance, offset, value);
 }
 
 }

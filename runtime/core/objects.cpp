@@ -110,6 +110,13 @@ Word* field_at(ZObject* object, std::int32_t offset) {
   return reinterpret_cast<Word*>(reinterpret_cast<std::uint8_t*>(object) + offset);
 }
 
+std::uint8_t* field_bytes(ZObject* object, std::int32_t offset, std::int32_t width) {
+  ZASSERT(object != nullptr, "a field of nil");
+  const auto size = static_cast<std::int32_t>(instance_block_size(*class_of(object)));
+  ZASSERT(width > 0 && offset >= object_header_size && offset <= size - width, "a field outside the instance");
+  return reinterpret_cast<std::uint8_t*>(object) + offset;
+}
+
 ZObject* newest_object() {
   return g_newest_object;
 }

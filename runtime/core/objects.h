@@ -44,6 +44,9 @@ void unlock_object(ZObject* object);
 
 // The 32-bit field at a byte offset; asserts that it lies in the instance.
 [[nodiscard]] Word* field_at(ZObject* object, std::int32_t offset);
+// The bytes of a field of any width (flags, 16-bit values); asserts that
+// they lie in the instance.
+[[nodiscard]] std::uint8_t* field_bytes(ZObject* object, std::int32_t offset, std::int32_t width);
 
 [[nodiscard]] ZObject* newest_object();
 [[nodiscard]] ZObject* older_object(const ZObject* object);

@@ -63,6 +63,8 @@ void unregister_runtime_classes() {
   g_registered = false;
 }
 
+bool runtime_classes_registered() { return g_registered; }
+
 ClassRecord* find_runtime_class(std::string_view name) {
   ClassRecord* const* found = runtime_class_names().find(name);
   return found != nullptr ? *found : nullptr;

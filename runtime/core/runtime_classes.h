@@ -18,6 +18,7 @@ using RoutineResolver = CodeAddress (*)(std::string_view routine_name);
 void register_runtime_classes(RoutineResolver resolve_routine);
 // Frees the records again, for a fresh start (tests).
 void unregister_runtime_classes();
+[[nodiscard]] bool runtime_classes_registered();
 
 // Null when no runtime class has that name, or none is registered yet.
 [[nodiscard]] ClassRecord* find_runtime_class(std::string_view name);

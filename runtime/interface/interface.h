@@ -3,6 +3,7 @@
 // here does not exist for the loader, for plug-ins or for the compiler.
 #pragma once
 
+#include "runtime/interface/application_routines.h"
 #include "runtime/interface/array_routines.h"
 #include "runtime/interface/declarations.h"
 #include "runtime/interface/exception_routines.h"
@@ -11,6 +12,7 @@
 #include "runtime/interface/runtime_classes.h"
 #include "runtime/interface/string_routines.h"
 #include "runtime/interface/text_routines.h"
+#include "runtime/interface/window_routines.h"
 
 namespace zif {
 
@@ -21,6 +23,8 @@ inline constexpr std::span<const RoutineDecl> routine_tables[] = {
     array_routines,
     object_routines,
     exception_routines,
+    application_routines,
+    window_routines,
 };
 
 inline constexpr std::span<const ClassDecl> class_tables[] = {

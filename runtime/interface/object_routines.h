@@ -22,6 +22,10 @@ inline constexpr RoutineDecl object_routines[] = {
     {"objSetter", 'v', "oio"},
     {"stringGetter", 's', "oi"},
     {"stringSetter", 'v', "ois"},
+    {"shortGetter", 'i', "oi"},
+    {"shortSetter", 'v', "oii"},
+    {"integerGetter", 'i', "oi"},
+    {"integerSetter", 'v', "oii"},
 };
 
 }  // namespace zif

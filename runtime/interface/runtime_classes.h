@@ -6,8 +6,75 @@
 
 #include "runtime/interface/control_members.h"
 #include "runtime/interface/declarations.h"
+#include "runtime/interface/window_layout.h"
 
 namespace zif {
+
+// The properties of every window, in declaration order. Stored properties
+// name the general field accessors with the field's offset as parameter.
+inline constexpr PropertyDecl window_properties[] = {
+    {"Visible", "Boolean", "WindowVisibleGetter", "WindowVisibleSetter", 0},
+    {"Left", "Integer", "windowPosGetter", "windowPosSetter", 0},
+    {"Top", "Integer", "windowPosGetter", "windowPosSetter", 1},
+    {"Width", "Integer", "windowPosGetter", "windowPosSetter", 2},
+    {"Height", "Integer", "windowPosGetter", "windowPosSetter", 3},
+    {"Placement", "Integer", "windowPlacementGetter", "windowPlacementSetter", 0},
+    {"Title", "String", "windowTitleGetter", "windowTitleSetter", 0},
+    {"CloseBox", "Boolean", "windowCloseBoxGetter", "windowCloseBoxSetter", 0},
+    {"GrowIcon", "Boolean", "windowGrowIconGetter", "windowGrowIconSetter", 0},
+    {"ZoomIcon", "Boolean", "windowZoomIconGetter", "windowZoomIconSetter", 0},
+    {"Frame", "Integer", "windowFrameGetter", "windowFrameSetter", 0},
+    {"Backdrop", "Picture", "windowBackdropGetter", "windowBackdropSetter", 0},
+    {"HasBackColor", "Boolean", "windowHasBackColorGetter", "windowHasBackColorSetter", 0},
+    {"BackColor", "Color", "windowBackColorGetter", "windowBackColorSetter", 0},
+    {"BalloonHelp", "String", "stringGetter", "windowBalloonHelpSetter", window_fields::balloon_help},
+    {"MinWidth", "Integer", "shortGetter", "shortSetter", window_fields::min_width},
+    {"MinHeight", "Integer", "shortGetter", "shortSetter", window_fields::min_height},
+    {"MaxWidth", "Integer", "shortGetter", "shortSetter", window_fields::max_width},
+    {"MaxHeight", "Integer", "shortGetter", "shortSetter", window_fields::max_height},
+    {"MacProcId", "Integer", "integerGetter", "integerSetter", window_fields::mac_proc_id},
+    {"MouseCursor", "MouseCursor", "objGetter", "formMouseCursorSetter", window_fields::mouse_cursor},
+    {"ControlCount", "Integer", "windowControlCountGetter", "", 0},
+    {"FloaterProcess", "String", "stringGetter", "stringSetter", window_fields::floater_process},
+    {"MouseX", "Integer", "windowMouseXGetter", "", 0},
+    {"MouseY", "Integer", "windowMouseYGetter", "", 0},
+    {"MacWindowPtr", "Integer", "windowWindowPtrGetter", "", 0},
+    {"WinHWND", "Integer", "windowHWNDGetter", "", 0},
+};
+
+// The events of every window, in declaration order, with their codes.
+inline constexpr EventDecl window_events[] = {
+    {"Open", "", "", 0},
+    {"Close", "", "", 0},
+    {"CancelClose", "", "Boolean", 0},
+    {"KeyDown", "Key As String", "Boolean", 401},
+    {"MouseMove", "X As Integer, Y As Integer", "", 503},
+    {"MouseEnter", "", "", 504},
+    {"MouseExit", "", "", 505},
+    {"Paint", "g As Graphics", "", 0},
+    {"MouseDown", "X As Integer, Y As Integer", "Boolean", 501},
+    {"MouseDrag", "X As Integer, Y As Integer", "", 506},
+    {"MouseUp", "X As Integer, Y As Integer", "", 502},
+    {"EnableMenuItems", "", "", 0},
+    {"Resized", "", "", 0},
+    {"Moved", "", "", 0},
+    {"DropObject", "obj As DragItem", "", 0},
+    {"Activate", "", "", 0},
+    {"Deactivate", "", "", 0},
+};
+
+inline constexpr EventDecl application_events[] = {
+    {"Open", "", "", 0},
+    {"Close", "", "", 0},
+    {"EnableMenuItems", "", "", 0},
+    {"NewDocument", "", "", 0},
+    {"OpenDocument", "item As FolderItem", "", 0},
+    // "event" is a keyword of the language, which the compiler reads these
+    // parameter lists in, so the first parameter has another name.
+    {"HandleAppleEvent", "theEvent As AppleEvent, eventClass As String, eventID As String", "Boolean", 0},
+    {"Activate", "", "", 0},
+    {"Deactivate", "", "", 0},
+};
 
 inline constexpr ClassDecl runtime_classes[] = {
     // Controls and windows.
@@ -20,13 +87,13 @@ inline constexpr ClassDecl runtime_classes[] = {
     {"Canvas", "ZTCanvas", "RectControl", canvas_fields::instance_size, canvas_properties, {}, canvas_events},
     {"GroupBox", "ZTGroupBox", "RectControl", group_box_fields::instance_size, group_box_properties, {}, {}},
     {"Listbox", "ZTListbox", "RectControl", 524, {}, {}, {}},
-    {"Window", "ZTWindow", "", 112, {}, {}, {}},
-    {"Dialog", "ZTDialog", "Window", 112, {}, {}, {}},
-    {"Applet", "ZTApplet", "Window", 112, {}, {}, {}},
+    {"Window", "ZTWindow", "", window_fields::instance_size, window_properties, {}, window_events},
+    {"Dialog", "ZTDialog", "Window", window_fields::instance_size, {}, {}, {}},
+    {"Applet", "ZTApplet", "Window", window_fields::instance_size, {}, {}, {}},
     {"MenuItem", "ZTMenuItem", "", 72, {}, {}, {}},
     {"QuitMenuItem", "ZTQuitMenuItem", "MenuItem", 72, {}, {}, {}},
     // The application and the devices, files and streams.
-    {"Application", "ZTApplication", "", 28, {}, {}, {}},
+    {"Application", "ZTApplication", "", 28, {}, {}, application_events},
     {"Clipboard", "ZTClipboard", "", 32, {}, {}, {}},
     {"PrinterSetup", "ZTPrinterSetup", "", 32, {}, {}, {}},
     {"FolderItem", "ZTFolderItem", "", 32, {}, {}, {}},
@@ -42,6 +109,10 @@ inline constexpr ClassDecl runtime_classes[] = {
     {"Sound", "ZTSound", "", 24, {}, {}, {}},
     {"MouseCursor", "ZTMouseCursor", "", 24, {}, {}, {}},
     {"Database", "ZTDatabase", "", 28, {}, {}, {}},
+    // Named by the events of windows and the application; drag and drop and
+    // the events of another platform have no members here.
+    {"DragItem", "ZTDragItem", "", 24, {}, {}, {}},
+    {"AppleEvent", "ZTAppleEvent", "", 24, {}, {}, {}},
     // Exceptions.
     {"RuntimeException", "ZTRuntimeException", "", 24, {}, {}, {}},
     {"NilObjectException", "ZTNilObjectException", "RuntimeException", 24, {}, {}, {}},

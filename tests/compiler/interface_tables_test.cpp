@@ -8,7 +8,9 @@
 #include <set>
 #include <string>
 
+#include "compiler/runtime_interface.h"
 #include "runtime/interface/interface.h"
+#include "tests/compiler/compile_helpers.h"
 
 namespace {
 
@@ -35,4 +37,34 @@ TEST(InterfaceTables, SignaturesUseKnownTypeLetters) {
     for (char letter : routine.params)
       EXPECT_TRUE(letter != 'v' && zif::is_type_letter(letter)) << routine.name << " parameter " << letter;
   });
+}
+
+// A property accessor that names no declared routine would leave the
+// property without getter or setter at run time, without any error.
+TEST(InterfaceTables, PropertyAccessorsAreDeclaredRoutines) {
+  std::set<std::string> routines;
+  zif::for_each_routine([&](const zif::RoutineDecl& routine) { routines.insert(std::string(routine.name)); });
+  zif::for_each_runtime_class([&](const zif::ClassDecl& declared) {
+    for (const zif::PropertyDecl& property : declared.properties) {
+      for (std::string_view accessor : {property.getter, property.setter}) {
+        if (accessor.empty()) continue;
+        EXPECT_TRUE(routines.count(std::string(accessor))) << declared.name << "." << property.name << ": " << accessor;
+      }
+    }
+  });
+}
+
+// The checker reads every runtime class's members when it starts, so one
+// type it cannot resolve or one parameter list it cannot parse fails the
+// compilation of every program.
+TEST(InterfaceTables, EveryProgramChecksAgainstTheRealInterface) {
+  const test::Compiled compiled = test::check_text(
+      "Window AboutWin Inherits Applet\n"
+      "  Frame = 1\n"
+      "  Event Open()\n"
+      "    Title = \"Opened\"\n"
+      "  End Event\n"
+      "End Window\n",
+      zc::runtime_tables());
+  EXPECT_EQ(compiled.error_count, 0) << compiled.errors;
 }

@@ -1,0 +1,37 @@
+// The runtime's initialisation from the application descriptor, step by
+// step in its fixed order. The system's part of each step (window classes,
+// OLE, plug-ins, the menu bar, the frame window, failure messages) is
+// behind StartupPlatform, so the order and the portable steps are the same
+// on the target and in host tests.
+#pragma once
+
+#include "runtime/core/checked_memory.h"
+#include "runtime/core/project_objects.h"
+#include "runtime/core/runtime_classes.h"
+
+#include <string>
+
+namespace zrt {
+
+class StartupPlatform {
+ public:
+  virtual ~StartupPlatform() = default;
+  virtual void register_window_classes() = 0;
+  virtual void initialise_ole() = 0;
+  [[nodiscard]] virtual RoutineResolver routine_resolver() = 0;
+  // Gives runtime classes the constructors and destructors that release
+  // what their instances hold.
+  virtual void complete_runtime_classes() = 0;
+  virtual void install_plugins() = 0;
+  // Empty when every member import was linked, else the message.
+  [[nodiscard]] virtual std::string resolve_deferred_imports() = 0;
+  virtual void install_menu_bar(const MenuBarStream& menu_bar) = 0;
+  virtual void create_frame_window(const std::string& title) = 0;
+  virtual void show_failure(const std::string& message) = 0;
+};
+
+// Runs every step; a class table or project objects that cannot be built
+// show their error and stop the initialisation. Returns whether it finished.
+bool initialise_runtime(StartupPlatform& platform, MemoryView& data, Address application_descriptor);
+
+}  // namespace zrt
