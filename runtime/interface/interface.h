@@ -6,6 +6,7 @@
 #include "runtime/interface/array_routines.h"
 #include "runtime/interface/declarations.h"
 #include "runtime/interface/exception_routines.h"
+#include "runtime/interface/graphics_routines.h"
 #include "runtime/interface/number_routines.h"
 #include "runtime/interface/object_routines.h"
 #include "runtime/interface/runtime_classes.h"
@@ -21,6 +22,7 @@ inline constexpr std::span<const RoutineDecl> routine_tables[] = {
     array_routines,
     object_routines,
     exception_routines,
+    graphics_routines,
 };
 
 inline constexpr std::span<const ClassDecl> class_tables[] = {
