@@ -21,8 +21,9 @@ std::array<Registration, 16> g_registrations{};
 }  // namespace
 
 void set_native_destructor(std::string_view runtime_class_name, NativeDestructor destructor) {
+  ZASSERT(!runtime_class_name.empty(), "a native destructor for a class without name");
   for (Registration& registration : g_registrations) {
-    if (registration.destructor == nullptr || registration.class_name == runtime_class_name) {
+    if (registration.class_name.empty() || registration.class_name == runtime_class_name) {
       registration = {runtime_class_name, destructor};
       return;
     }
@@ -34,8 +35,8 @@ void run_native_destructor(ZObject* instance, const ClassRecord& record) {
   if (record.runtime_class == 0) return;
   const std::string_view name = class_name(&record);
   for (const Registration& registration : g_registrations) {
-    if (registration.destructor == nullptr) return;
-    if (names_equal(registration.class_name, name)) {
+    if (registration.class_name.empty()) return;  // the used entries come first
+    if (registration.destructor != nullptr && names_equal(registration.class_name, name)) {
       registration.destructor(instance);
       return;
     }

@@ -14,7 +14,7 @@ namespace zrt {
 
 using NativeDestructor = void (*)(ZObject* instance);
 
-// Registering a class again replaces its destructor.
+// Registering a class again replaces its destructor; null removes it.
 void set_native_destructor(std::string_view runtime_class_name, NativeDestructor destructor);
 
 // Runs the destructor registered for the record's class, if any.

@@ -5,7 +5,6 @@
 #include "runtime/core/assert.h"
 #include "runtime/graphics/transparency_mask.h"
 
-#include <array>
 
 namespace zrt {
 namespace {
@@ -54,8 +53,21 @@ BitmapSurface::BitmapSurface(std::int32_t width, std::int32_t height, std::int32
       m_depth(depth),
       m_row_length(row_length_for(width, depth)),
       m_header(bitmap_header_for(width, height, depth)) {
+  // A height of -1 would be taken as a bottom-up bitmap of one row: sizes
+  // below 1 are refused here rather than left to the system.
+  if (width < 1 || height < 1) return;
   m_bitmap = make_section(m_header, &m_pixels);
+  if (m_bitmap == nullptr && depth == 2) keep_two_bits_in_four();
   if (m_bitmap != nullptr) fill_white();
+}
+
+// Windows makes no 2-bit sections. Rather than leaving a picture of a depth
+// that is meant to work blank, its four colours are kept in a 4-bit bitmap.
+void BitmapSurface::keep_two_bits_in_four() {
+  constexpr std::int32_t k_bit_count = 4;
+  m_header = bitmap_header_with_table(m_width, m_height, k_bit_count, color_table_for_depth(2));
+  m_row_length = row_length_for(m_width, k_bit_count);
+  m_bitmap = make_section(m_header, &m_pixels);
 }
 
 BitmapSurface::~BitmapSurface() {
@@ -116,14 +128,12 @@ bool BitmapSurface::prepare_mask() {
   if (m_mask.mask != nullptr && m_mask.generation == m_pixel_generation) return true;
   delete_mask();
   ::GdiFlush();  // drawing still queued for the section must reach its pixels first
-  const std::vector<std::uint8_t> mask_header = bitmap_header_for(m_width, m_height, 1);
   // The mask's table is black, white: a set bit marks a white pixel.
-  std::vector<std::uint8_t> black_white = mask_header;
-  const std::array<std::uint8_t, 8> table{0, 0, 0, 0, 255, 255, 255, 0};
-  std::copy(table.begin(), table.end(), black_white.begin() + bitmap_info_header_size);
+  const std::vector<std::uint8_t> mask_header =
+      bitmap_header_with_table(m_width, m_height, 1, {TableColor{0, 0, 0, 0}, TableColor{255, 255, 255, 0}});
   void* mask_bits = nullptr;
   void* blacked_bits = nullptr;
-  m_mask.mask = make_section(black_white, &mask_bits);
+  m_mask.mask = make_section(mask_header, &mask_bits);
   m_mask.blacked_out = make_section(m_header, &blacked_bits);
   if (m_mask.mask == nullptr || m_mask.blacked_out == nullptr) {
     delete_mask();

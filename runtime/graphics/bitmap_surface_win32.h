@@ -45,6 +45,7 @@ class BitmapSurface final : public DrawingTarget {
     std::uint64_t generation = 0;
   };
 
+  void keep_two_bits_in_four();
   void fill_white();
   bool prepare_mask();
   void delete_mask();

@@ -60,14 +60,22 @@ std::int32_t row_length_for(std::int32_t width, std::int32_t depth) {
 }
 
 std::vector<std::uint8_t> bitmap_header_for(std::int32_t width, std::int32_t height, std::int32_t depth) {
-  const std::vector<TableColor> table = color_table_for_depth(depth);
+  return bitmap_header_with_table(width, height, depth, color_table_for_depth(depth));
+}
+
+std::vector<std::uint8_t> bitmap_header_with_table(std::int32_t width, std::int32_t height, std::int32_t bit_count,
+                                                   const std::vector<TableColor>& table) {
   std::vector<std::uint8_t> header(bitmap_info_header_size + table.size() * sizeof(TableColor), 0);
   put_word(header, 0, bitmap_info_header_size, 4);
   put_word(header, 4, static_cast<std::uint32_t>(width), 4);
   put_word(header, 8, static_cast<std::uint32_t>(-height), 4);
-  put_word(header, 12, 1, 2);                                // planes
-  put_word(header, 14, static_cast<std::uint32_t>(depth), 2);  // bit count; compression 0 follows
-  if (!table.empty()) std::memcpy(header.data() + bitmap_info_header_size, table.data(), table.size() * sizeof(TableColor));
+  put_word(header, 12, 1, 2);                                    // planes
+  put_word(header, 14, static_cast<std::uint32_t>(bit_count), 2);  // bit count; compression 0 follows
+  // A table shorter than the bit count allows says how many entries it has;
+  // a full one leaves the count 0, as the system reads it.
+  if (bit_count <= 8 && table.size() != (std::size_t{1} << bit_count)) put_word(header, 32, static_cast<std::uint32_t>(table.size()), 4);
+  if (!table.empty())
+    std::memcpy(header.data() + bitmap_info_header_size, table.data(), table.size() * sizeof(TableColor));
   return header;
 }
 

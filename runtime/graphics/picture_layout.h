@@ -32,6 +32,12 @@ struct TableColor {
 [[nodiscard]] std::vector<std::uint8_t> bitmap_header_for(std::int32_t width, std::int32_t height,
                                                           std::int32_t depth);
 
+// A header of that bit count with the given table, which may be shorter
+// than the bit count allows.
+[[nodiscard]] std::vector<std::uint8_t> bitmap_header_with_table(std::int32_t width, std::int32_t height,
+                                                                 std::int32_t bit_count,
+                                                                 const std::vector<TableColor>& table);
+
 // The colour table entries that follow a packed header.
 [[nodiscard]] std::vector<TableColor> color_table_of_header(const std::vector<std::uint8_t>& header);
 

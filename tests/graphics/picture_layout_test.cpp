@@ -74,6 +74,14 @@ TEST(PictureLayout, NoRowLengthForDepth24OrImpossibleWidths) {
   EXPECT_EQ(zrt::row_length_for(INT32_MAX, 32), 0) << "would not fit 32 bits";
 }
 
+TEST(PictureLayout, ShortTablesCountTheirEntries) {
+  const std::vector<std::uint8_t> header = zrt::bitmap_header_with_table(4, 4, 4, zrt::color_table_for_depth(2));
+  EXPECT_EQ(header.size(), 40u + 4u * 4u);
+  EXPECT_EQ(header[14], 4) << "bit count";
+  EXPECT_EQ(word_at(header, 32), 4) << "entries used";
+  EXPECT_EQ(word_at(zrt::bitmap_header_for(4, 4, 4), 32), 0) << "a full table leaves the count 0";
+}
+
 TEST(PictureLayout, TableReadBackFromTheHeader) {
   EXPECT_EQ(zrt::color_table_of_header(zrt::bitmap_header_for(3, 3, 4)), zrt::color_table_for_depth(4));
   EXPECT_TRUE(zrt::color_table_of_header(zrt::bitmap_header_for(3, 3, 32)).empty());
