@@ -19,7 +19,10 @@ namespace zrt {
 // databases give them their full form.
 namespace project_fields {
 inline constexpr std::int32_t value = 16;         // w1 of pictures, movies, sounds; cursor resource number
-inline constexpr std::int32_t data_address = 20;  // pictures and sounds: the data after w1
+inline constexpr std::int32_t data_address = 20;  // sounds: the data after w1
+// A picture's word 20 is its bitmap surface; the data after w1 goes to the
+// first field the picture leaves free.
+inline constexpr std::int32_t picture_data_address = 32;
 inline constexpr std::int32_t database_text = 16; // a runtime string
 inline constexpr std::int32_t database_first = 20;
 inline constexpr std::int32_t database_second = 24;

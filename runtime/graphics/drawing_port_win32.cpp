@@ -29,6 +29,8 @@ DrawingPort::~DrawingPort() {
   release_font(m_font);
   delete_region(m_clip_rectangle);
   delete_region(m_clip_region);
+  if (m_pen != nullptr) ::DeleteObject(m_pen);
+  if (m_brush != nullptr) ::DeleteObject(m_brush);
 }
 
 DrawingPort* DrawingPort::current() { return g_current_port; }
@@ -75,6 +77,7 @@ void DrawingPort::finish() {
   delete_region(m_context_clip);
   if (m_context_font != nullptr) ::SelectObject(m_context, m_context_font);
   m_context_font = nullptr;
+  restore_tools();
   m_target->release_context(m_context);
   m_context = nullptr;
   g_current_port = nullptr;
@@ -129,6 +132,54 @@ bool DrawingPort::has_style(FontStyle style) const { return (m_style & style_bit
 void DrawingPort::set_style(FontStyle style, bool on) {
   m_style = static_cast<std::uint8_t>(on ? m_style | style_bit(style) : m_style & ~style_bit(style));
   invalidate_font();
+}
+
+void DrawingPort::select_pen(HGDIOBJ pen) {
+  if (pen == m_selected_pen) return;
+  HGDIOBJ previous = ::SelectObject(m_context, pen);
+  if (m_selected_pen == nullptr) m_context_pen = previous;
+  m_selected_pen = pen;
+}
+
+void DrawingPort::select_brush(HGDIOBJ brush) {
+  if (brush == m_selected_brush) return;
+  HGDIOBJ previous = ::SelectObject(m_context, brush);
+  if (m_selected_brush == nullptr) m_context_brush = previous;
+  m_selected_brush = brush;
+}
+
+void DrawingPort::restore_tools() {
+  if (m_selected_pen != nullptr) ::SelectObject(m_context, m_context_pen);
+  if (m_selected_brush != nullptr) ::SelectObject(m_context, m_context_brush);
+  m_selected_pen = m_selected_brush = m_context_pen = m_context_brush = nullptr;
+}
+
+void DrawingPort::select_outline_tools() {
+  const COLORREF color = system_color();
+  HPEN stale = nullptr;
+  if (m_pen == nullptr || m_pen_color != color || m_pen_made_width != pen_width) {
+    stale = std::exchange(m_pen, ::CreatePen(PS_SOLID, pen_width, color));
+    m_pen_color = color;
+    m_pen_made_width = pen_width;
+  }
+  select_pen(m_pen);
+  select_brush(::GetStockObject(NULL_BRUSH));
+  if (stale != nullptr) ::DeleteObject(stale);  // selected nowhere any more
+}
+
+HBRUSH DrawingPort::fill_brush() {
+  const COLORREF color = system_color();
+  if (m_brush != nullptr && m_brush_color == color) return m_brush;
+  HBRUSH stale = std::exchange(m_brush, ::CreateSolidBrush(color));
+  m_brush_color = color;
+  if (stale != nullptr && m_selected_brush == stale) select_brush(m_brush);
+  if (stale != nullptr) ::DeleteObject(stale);
+  return m_brush;
+}
+
+void DrawingPort::select_fill_tools() {
+  select_brush(fill_brush());
+  select_pen(::GetStockObject(NULL_PEN));
 }
 
 COLORREF DrawingPort::system_color() const {

@@ -43,6 +43,15 @@ class DrawingPort {
   // After drawing: the target's cached copies of its pixels go stale.
   void drew();
 
+  // Select into the prepared context either a pen of ForeColor and
+  // PenWidth with the null brush (outlines), or the null pen with a brush of
+  // ForeColor (fills). Pen and brush are made again only when colour or
+  // width change, and stay selected until the port stops being current.
+  void select_outline_tools();
+  void select_fill_tools();
+  // The brush of ForeColor, for filling rectangles directly.
+  [[nodiscard]] HBRUSH fill_brush();
+
   // A point given by application code, in the context's coordinates.
   [[nodiscard]] POINT device_point(std::int32_t x, std::int32_t y) const;
 
@@ -80,6 +89,9 @@ class DrawingPort {
   void select_font();
   void apply_clipping();
   void invalidate_font();
+  void select_pen(HGDIOBJ pen);
+  void select_brush(HGDIOBJ brush);
+  void restore_tools();
 
   DrawingTarget* m_target;
   std::unique_ptr<DrawingTarget> m_owned_target;
@@ -97,6 +109,15 @@ class DrawingPort {
   POINT m_origin{0, 0};
   HRGN m_clip_rectangle = nullptr;
   HRGN m_clip_region = nullptr;
+  HPEN m_pen = nullptr;
+  COLORREF m_pen_color = 0;
+  std::int32_t m_pen_made_width = 0;
+  HBRUSH m_brush = nullptr;
+  COLORREF m_brush_color = 0;
+  HGDIOBJ m_selected_pen = nullptr;  // what the port put into the context, null for the context's own
+  HGDIOBJ m_selected_brush = nullptr;
+  HGDIOBJ m_context_pen = nullptr;
+  HGDIOBJ m_context_brush = nullptr;
 };
 
 }  // namespace zrt

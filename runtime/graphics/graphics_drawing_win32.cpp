@@ -11,42 +11,6 @@ namespace {
 
 using zrt::DrawingPort;
 
-// Selects GDI objects into a context for one call and puts the previous ones
-// back; the objects it made are deleted.
-class SelectedTools {
- public:
-  SelectedTools(HDC context, HPEN pen, HBRUSH brush, bool owns_pen, bool owns_brush)
-      : m_context(context), m_pen(pen), m_brush(brush), m_owns_pen(owns_pen), m_owns_brush(owns_brush),
-        m_previous_pen(::SelectObject(context, pen)), m_previous_brush(::SelectObject(context, brush)) {}
-  SelectedTools(const SelectedTools&) = delete;
-  SelectedTools& operator=(const SelectedTools&) = delete;
-  ~SelectedTools() {
-    ::SelectObject(m_context, m_previous_pen);
-    ::SelectObject(m_context, m_previous_brush);
-    if (m_owns_pen) ::DeleteObject(m_pen);
-    if (m_owns_brush) ::DeleteObject(m_brush);
-  }
-
- private:
-  HDC m_context;
-  HPEN m_pen;
-  HBRUSH m_brush;
-  bool m_owns_pen;
-  bool m_owns_brush;
-  HGDIOBJ m_previous_pen;
-  HGDIOBJ m_previous_brush;
-};
-
-SelectedTools outline_tools(HDC context, const DrawingPort& port) {
-  return {context, ::CreatePen(PS_SOLID, port.pen_width, port.system_color()),
-          static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH)), true, false};
-}
-
-SelectedTools fill_tools(HDC context, const DrawingPort& port) {
-  return {context, static_cast<HPEN>(::GetStockObject(NULL_PEN)), ::CreateSolidBrush(port.system_color()), false,
-          true};
-}
-
 RECT device_rect(const DrawingPort& port, const zrt::Corners& corners) {
   const POINT top_left = port.device_point(corners.left, corners.top);
   const POINT bottom_right = port.device_point(corners.right, corners.bottom);
@@ -79,16 +43,18 @@ void fill_area(ZObject* graphics, std::int32_t x, std::int32_t y, std::int32_t w
   draw_on(graphics, [&](DrawingPort& port, HDC context) {
     // Not normalised: a rectangle given the wrong way round fills nothing.
     const RECT area = device_rect(port, {x, y, x + width, y + height});
-    HBRUSH brush = stock_brush != nullptr ? stock_brush : ::CreateSolidBrush(port.system_color());
-    ::FillRect(context, &area, brush);
-    if (stock_brush == nullptr) ::DeleteObject(brush);
+    ::FillRect(context, &area, stock_brush != nullptr ? stock_brush : port.fill_brush());
   });
 }
 
 template <typename Shape>
 void draw_shape(ZObject* graphics, bool filled, Shape shape) {
   draw_on(graphics, [&](DrawingPort& port, HDC context) {
-    const SelectedTools tools = filled ? fill_tools(context, port) : outline_tools(context, port);
+    if (filled) {
+      port.select_fill_tools();
+    } else {
+      port.select_outline_tools();
+    }
     shape(port, context);
   });
 }
@@ -113,7 +79,7 @@ extern "C" {
 
 void RuntimeGraphicsDrawLine(ZObject* graphics, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
   draw_on(graphics, [&](DrawingPort& port, HDC context) {
-    const SelectedTools tools = outline_tools(context, port);
+    port.select_outline_tools();
     move_to(context, port, x1, y1);
     line_to(context, port, x2, y2);
     port.pen_position = {x2, y2};
@@ -123,7 +89,7 @@ void RuntimeGraphicsDrawLine(ZObject* graphics, std::int32_t x1, std::int32_t y1
 void RuntimeGraphicsDrawRect(ZObject* graphics, std::int32_t x, std::int32_t y, std::int32_t width,
                              std::int32_t height) {
   draw_on(graphics, [&](DrawingPort& port, HDC context) {
-    const SelectedTools tools = outline_tools(context, port);
+    port.select_outline_tools();
     move_to(context, port, x, y);
     line_to(context, port, x + width, y);
     line_to(context, port, x + width, y + height);
