@@ -157,10 +157,10 @@ void DrawingPort::restore_tools() {
 void DrawingPort::select_outline_tools() {
   const COLORREF color = system_color();
   HPEN stale = nullptr;
-  if (m_pen == nullptr || m_pen_color != color || m_pen_made_width != pen_width) {
-    stale = std::exchange(m_pen, ::CreatePen(PS_SOLID, pen_width, color));
+  if (m_pen == nullptr || m_pen_color != color || m_pen_made_width != m_pen_width) {
+    stale = std::exchange(m_pen, ::CreatePen(PS_SOLID, m_pen_width, color));
     m_pen_color = color;
-    m_pen_made_width = pen_width;
+    m_pen_made_width = m_pen_width;
   }
   select_pen(m_pen);
   select_brush(::GetStockObject(NULL_BRUSH));

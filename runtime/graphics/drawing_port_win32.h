@@ -66,9 +66,12 @@ class DrawingPort {
   [[nodiscard]] bool has_style(FontStyle style) const;
   void set_style(FontStyle style, bool on);
 
-  std::int32_t pen_width = 1;
-  std::int32_t pen_height = 1;
-  POINT pen_position{0, 0};
+  [[nodiscard]] std::int32_t pen_width() const { return m_pen_width; }
+  void set_pen_width(std::int32_t width) { m_pen_width = width; }
+  [[nodiscard]] std::int32_t pen_height() const { return m_pen_height; }
+  void set_pen_height(std::int32_t height) { m_pen_height = height; }
+  [[nodiscard]] POINT pen_position() const { return m_pen_position; }
+  void set_pen_position(POINT position) { m_pen_position = position; }
 
   // Null text metrics when the port has no target.
   [[nodiscard]] const TextMetricsCache* text_metrics();
@@ -104,6 +107,9 @@ class DrawingPort {
   std::int32_t m_text_size = 12;
   std::uint8_t m_style = 0;
   PortColor m_color{};
+  std::int32_t m_pen_width = 1;
+  std::int32_t m_pen_height = 1;  // kept and reported only
+  POINT m_pen_position{0, 0};
   bool m_font_valid = false;
   TextMetricsCache m_metrics;
   POINT m_origin{0, 0};

@@ -82,7 +82,7 @@ void RuntimeGraphicsDrawLine(ZObject* graphics, std::int32_t x1, std::int32_t y1
     port.select_outline_tools();
     move_to(context, port, x1, y1);
     line_to(context, port, x2, y2);
-    port.pen_position = {x2, y2};
+    port.set_pen_position({x2, y2});
   });
 }
 
@@ -95,7 +95,7 @@ void RuntimeGraphicsDrawRect(ZObject* graphics, std::int32_t x, std::int32_t y, 
     line_to(context, port, x + width, y + height);
     line_to(context, port, x, y + height);
     line_to(context, port, x, y);
-    port.pen_position = {x, y};
+    port.set_pen_position({x, y});
   });
 }
 

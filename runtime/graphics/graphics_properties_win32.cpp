@@ -75,21 +75,21 @@ void graphicsUnderlineSetter(ZObject* graphics, std::int32_t, std::int32_t on) {
 
 std::int32_t graphicsPenWidthGetter(ZObject* graphics, std::int32_t) {
   DrawingPort* port = zrt::port_of(graphics);
-  return port == nullptr ? 0 : port->pen_width;
+  return port == nullptr ? 0 : port->pen_width();
 }
 
 void graphicsPenWidthSetter(ZObject* graphics, std::int32_t, std::int32_t width) {
-  if (DrawingPort* port = zrt::port_of(graphics)) port->pen_width = width;
+  if (DrawingPort* port = zrt::port_of(graphics)) port->set_pen_width(width);
 }
 
 // Kept and reported only: lines take their thickness from the pen width.
 std::int32_t graphicsPenHeightGetter(ZObject* graphics, std::int32_t) {
   DrawingPort* port = zrt::port_of(graphics);
-  return port == nullptr ? 0 : port->pen_height;
+  return port == nullptr ? 0 : port->pen_height();
 }
 
 void graphicsPenHeightSetter(ZObject* graphics, std::int32_t, std::int32_t height) {
-  if (DrawingPort* port = zrt::port_of(graphics)) port->pen_height = height;
+  if (DrawingPort* port = zrt::port_of(graphics)) port->set_pen_height(height);
 }
 
 std::int32_t graphicsWidthGetter(ZObject* graphics, std::int32_t) {

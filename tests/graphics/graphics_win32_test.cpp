@@ -48,8 +48,8 @@ TEST_F(GraphicsDrawing, LinesLeaveTheirEndPointUnset) {
   zrt::ObjectRef g = graphics_of(image);
   RuntimeGraphicsDrawLine(g.get(), 0, 0, 10, 0);
   EXPECT_EQ(marked_pixels(g, 20, 5), "0,0 1,0 2,0 3,0 4,0 5,0 6,0 7,0 8,0 9,0 ");
-  EXPECT_EQ(port(g).pen_position.x, 10);
-  EXPECT_EQ(port(g).pen_position.y, 0);
+  EXPECT_EQ(port(g).pen_position().x, 10);
+  EXPECT_EQ(port(g).pen_position().y, 0);
 }
 
 TEST_F(GraphicsDrawing, DrawRectOutlinesElevenByElevenPixels) {
