@@ -10,7 +10,7 @@ namespace zrt {
 namespace {
 
 void destroy_port(ZObject* graphics) {
-  Word* field = field_at(graphics, graphics_port_offset);
+  Word* field = field_at(graphics, zif::graphics_fields::port);
   delete pointer_of<DrawingPort>(*field);
   *field = 0;
 }
@@ -18,7 +18,7 @@ void destroy_port(ZObject* graphics) {
 ZObject* graphics_on(DrawingPort* port) {
   set_native_destructor("Graphics", &destroy_port);
   ZObject* graphics = new_instance(runtime_class("Graphics"));
-  *field_at(graphics, graphics_port_offset) = word_of_pointer(port);
+  *field_at(graphics, zif::graphics_fields::port) = word_of_pointer(port);
   return graphics;
 }
 
@@ -38,7 +38,7 @@ ZObject* new_graphics(std::unique_ptr<DrawingTarget> target, const FontRequest& 
 
 DrawingPort* port_of(ZObject* graphics) {
   if (graphics == nullptr) return nullptr;
-  return pointer_of<DrawingPort>(*field_at(graphics, graphics_port_offset));
+  return pointer_of<DrawingPort>(*field_at(graphics, zif::graphics_fields::port));
 }
 
 void cut_graphics_off(ZObject* graphics) {

@@ -4,18 +4,13 @@
 #pragma once
 
 #include "runtime/graphics/drawing_port_win32.h"
+#include "runtime/interface/graphics_layout.h"
 
 #include <memory>
 
 struct ZObject;
 
 namespace zrt {
-
-// Field offsets after the object header.
-inline constexpr std::int32_t graphics_port_offset = 16;
-inline constexpr std::int32_t graphics_copies_offset = 20;
-inline constexpr std::int32_t graphics_first_page_offset = 24;
-inline constexpr std::int32_t graphics_last_page_offset = 28;
 
 // A new graphics object with count 1 on a target it does not own.
 [[nodiscard]] ZObject* new_graphics(DrawingTarget& target);

@@ -101,15 +101,15 @@ std::int32_t graphicsHeightGetter(ZObject* graphics, std::int32_t) {
 }
 
 std::int32_t graphicsCopiesGetter(ZObject* graphics, std::int32_t) {
-  return printer_field(graphics, zrt::graphics_copies_offset);
+  return printer_field(graphics, zif::graphics_fields::copies);
 }
 
 std::int32_t graphicsFirstPageGetter(ZObject* graphics, std::int32_t) {
-  return printer_field(graphics, zrt::graphics_first_page_offset);
+  return printer_field(graphics, zif::graphics_fields::first_page);
 }
 
 std::int32_t graphicsLastPageGetter(ZObject* graphics, std::int32_t) {
-  return printer_field(graphics, zrt::graphics_last_page_offset);
+  return printer_field(graphics, zif::graphics_fields::last_page);
 }
 
 }

@@ -20,11 +20,11 @@ Word& picture_field(ZObject* picture, std::int32_t offset) { return *field_at(pi
 // (a reference the application still holds then draws nothing), then the
 // surface loses a user.
 void destroy_picture_parts(ZObject* picture) {
-  unlock_object(pointer_of<ZObject>(std::exchange(picture_field(picture, picture_mask_offset), 0)));
-  ZObject* graphics = pointer_of<ZObject>(std::exchange(picture_field(picture, picture_graphics_offset), 0));
+  unlock_object(pointer_of<ZObject>(std::exchange(picture_field(picture, zif::picture_fields::mask), 0)));
+  ZObject* graphics = pointer_of<ZObject>(std::exchange(picture_field(picture, zif::picture_fields::graphics), 0));
   cut_graphics_off(graphics);
   unlock_object(graphics);
-  if (BitmapSurface* surface = pointer_of<BitmapSurface>(std::exchange(picture_field(picture, picture_surface_offset), 0)))
+  if (BitmapSurface* surface = pointer_of<BitmapSurface>(std::exchange(picture_field(picture, zif::picture_fields::surface), 0)))
     surface->remove_user();
 }
 
@@ -33,16 +33,16 @@ void destroy_picture_parts(ZObject* picture) {
 ZObject* new_picture_on(BitmapSurface* surface) {
   set_native_destructor("Picture", &destroy_picture_parts);
   ZObject* picture = new_instance(runtime_class("Picture"));
-  picture_field(picture, picture_surface_offset) = word_of_pointer(surface);
+  picture_field(picture, zif::picture_fields::surface) = word_of_pointer(surface);
   return picture;
 }
 
 BitmapSurface* surface_of(ZObject* picture) {
-  return picture == nullptr ? nullptr : pointer_of<BitmapSurface>(picture_field(picture, picture_surface_offset));
+  return picture == nullptr ? nullptr : pointer_of<BitmapSurface>(picture_field(picture, zif::picture_fields::surface));
 }
 
 bool is_transparent(ZObject* picture) {
-  return picture != nullptr && static_cast<std::int32_t>(picture_field(picture, picture_transparent_offset)) != 0;
+  return picture != nullptr && static_cast<std::int32_t>(picture_field(picture, zif::picture_fields::transparent)) != 0;
 }
 
 }  // namespace zrt
@@ -68,18 +68,18 @@ std::int32_t pictureHeightGetter(ZObject* picture, std::int32_t) {
 ZObject* pictureGraphicsGetter(ZObject* picture, std::int32_t) {
   zrt::BitmapSurface* surface = zrt::surface_of(picture);
   if (surface == nullptr || !surface->has_bitmap()) return nullptr;
-  zrt::Word& cached = zrt::picture_field(picture, zrt::picture_graphics_offset);
+  zrt::Word& cached = zrt::picture_field(picture, zif::picture_fields::graphics);
   if (cached == 0) cached = zrt::word_of_pointer(zrt::new_graphics(*surface));
   return zrt::share_object(zrt::pointer_of<ZObject>(cached));
 }
 
 std::int32_t pictureTransparentGetter(ZObject* picture, std::int32_t) {
   if (picture == nullptr) return 0;
-  return static_cast<std::int32_t>(zrt::picture_field(picture, zrt::picture_transparent_offset));
+  return static_cast<std::int32_t>(zrt::picture_field(picture, zif::picture_fields::transparent));
 }
 
 void pictureTransparentSetter(ZObject* picture, std::int32_t, std::int32_t value) {
-  if (picture != nullptr) zrt::picture_field(picture, zrt::picture_transparent_offset) = static_cast<zrt::Word>(value);
+  if (picture != nullptr) zrt::picture_field(picture, zif::picture_fields::transparent) = static_cast<zrt::Word>(value);
 }
 
 // Nothing on this platform sets a mask.

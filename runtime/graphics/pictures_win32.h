@@ -3,15 +3,11 @@
 #pragma once
 
 #include "runtime/graphics/bitmap_surface_win32.h"
+#include "runtime/interface/graphics_layout.h"
 
 struct ZObject;
 
 namespace zrt {
-
-inline constexpr std::int32_t picture_transparent_offset = 16;
-inline constexpr std::int32_t picture_surface_offset = 20;
-inline constexpr std::int32_t picture_graphics_offset = 24;
-inline constexpr std::int32_t picture_mask_offset = 28;
 
 // A new picture with count 1 on a surface it becomes a user of.
 [[nodiscard]] ZObject* new_picture_on(BitmapSurface* surface);
