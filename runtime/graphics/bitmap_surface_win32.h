@@ -24,8 +24,6 @@ class BitmapSurface final : public DrawingTarget {
   void remove_user();
 
   [[nodiscard]] bool has_bitmap() const { return m_bitmap != nullptr; }
-  [[nodiscard]] std::int32_t depth() const { return m_depth; }
-  [[nodiscard]] const std::vector<std::uint8_t>& header() const { return m_header; }
   [[nodiscard]] std::int32_t row_length() const { return m_row_length; }
 
   HDC acquire_context() override;
