@@ -12,12 +12,12 @@ std::int32_t defaulted(std::int32_t requested, std::int32_t fallback) {
 
 }  // namespace
 
+std::int32_t far_edge(std::int32_t start, std::int32_t size) {
+  const std::int64_t edge = static_cast<std::int64_t>(start) + size;
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(edge, INT32_MIN, INT32_MAX));
+}
+
 Corners normalized_corners(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
-  // Summed in 64 bits and clamped, so an extreme size cannot wrap round.
-  const auto far_edge = [](std::int32_t start, std::int32_t size) {
-    const std::int64_t edge = static_cast<std::int64_t>(start) + size;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(edge, INT32_MIN, INT32_MAX));
-  };
   const std::int32_t right = far_edge(x, width);
   const std::int32_t bottom = far_edge(y, height);
   return {std::min(x, right), std::min(y, bottom), std::max(x, right), std::max(y, bottom)};

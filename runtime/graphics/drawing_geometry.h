@@ -13,6 +13,10 @@ struct Corners {
   bool operator==(const Corners&) const = default;
 };
 
+// start + size, clamped to the 32-bit range: coordinates come from
+// application code and must not wrap round.
+[[nodiscard]] std::int32_t far_edge(std::int32_t start, std::int32_t size);
+
 // The corners of (x, y, width, height), left and right or top and bottom
 // swapped where the size is negative.
 [[nodiscard]] Corners normalized_corners(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);

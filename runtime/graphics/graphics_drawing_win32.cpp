@@ -40,9 +40,11 @@ void move_to(HDC context, const DrawingPort& port, std::int32_t x, std::int32_t 
 
 void fill_area(ZObject* graphics, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                HBRUSH stock_brush) {
+  // Columns x to x + width - 1 and rows y to y + height - 1: a rectangle
+  // given the wrong way round fills nothing, whatever the system would do.
+  if (width <= 0 || height <= 0) return;
   draw_on(graphics, [&](DrawingPort& port, HDC context) {
-    // Not normalised: a rectangle given the wrong way round fills nothing.
-    const RECT area = device_rect(port, {x, y, x + width, y + height});
+    const RECT area = device_rect(port, {x, y, zrt::far_edge(x, width), zrt::far_edge(y, height)});
     ::FillRect(context, &area, stock_brush != nullptr ? stock_brush : port.fill_brush());
   });
 }
@@ -90,10 +92,12 @@ void RuntimeGraphicsDrawRect(ZObject* graphics, std::int32_t x, std::int32_t y, 
                              std::int32_t height) {
   draw_on(graphics, [&](DrawingPort& port, HDC context) {
     port.select_outline_tools();
+    const std::int32_t right = zrt::far_edge(x, width);
+    const std::int32_t bottom = zrt::far_edge(y, height);
     move_to(context, port, x, y);
-    line_to(context, port, x + width, y);
-    line_to(context, port, x + width, y + height);
-    line_to(context, port, x, y + height);
+    line_to(context, port, right, y);
+    line_to(context, port, right, bottom);
+    line_to(context, port, x, bottom);
     line_to(context, port, x, y);
     port.set_pen_position({x, y});
   });

@@ -20,6 +20,12 @@ TEST(ShapeCorners, ExtremeSizesClampInsteadOfWrapping) {
   EXPECT_EQ(zrt::normalized_corners(INT32_MIN + 1, 0, -10, 1), (Corners{INT32_MIN, 0, INT32_MIN + 1, 1}));
 }
 
+TEST(ShapeCorners, FarEdgesClampAtTheIntegerLimits) {
+  EXPECT_EQ(zrt::far_edge(10, 5), 15);
+  EXPECT_EQ(zrt::far_edge(INT32_MAX, 1), INT32_MAX);
+  EXPECT_EQ(zrt::far_edge(INT32_MIN, -1), INT32_MIN);
+}
+
 TEST(PictureCopies, AllDefaultsCopyTheWholePictureUnscaled) {
   const zrt::PictureCopy copy =
       zrt::resolve_picture_copy({0, 0, k_default, k_default}, {0, 0, k_default, k_default}, 526, 378);

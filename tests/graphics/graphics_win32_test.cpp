@@ -34,6 +34,15 @@ TEST_F(GraphicsDrawing, FillRectColoursExactlyItsArea) {
   EXPECT_EQ(pixel(g, 9, 10), k_white);
 }
 
+TEST_F(GraphicsDrawing, ExtremeSizesFillToTheEdgeAndBackwardsFillsNothing) {
+  zrt::ObjectRef image = picture(10, 10);
+  zrt::ObjectRef g = graphics_of(image);
+  RuntimeGraphicsFillRect(g.get(), 5, 5, -3, -3);
+  EXPECT_EQ(marked_pixels(g, 10, 10), "") << "a rectangle the wrong way round";
+  RuntimeGraphicsFillRect(g.get(), 8, 8, INT32_MAX, INT32_MAX);
+  EXPECT_EQ(marked_pixels(g, 10, 10), "8,8 9,8 8,9 9,9 ");
+}
+
 TEST_F(GraphicsDrawing, ClearRectFillsWhiteWhateverTheForeColor) {
   zrt::ObjectRef image = picture(10, 10);
   zrt::ObjectRef g = graphics_of(image);
