@@ -7,6 +7,8 @@
 #include "runtime/graphics/pictures_win32.h"
 #include "runtime/interface/exports.h"
 
+#include <array>
+
 namespace {
 
 using zrt::DrawingPort;
@@ -28,14 +30,13 @@ void draw_on(ZObject* graphics, Draw draw) {
   port->drew();
 }
 
-void line_to(HDC context, const DrawingPort& port, std::int32_t x, std::int32_t y) {
-  const POINT to = port.device_point(x, y);
-  ::LineTo(context, to.x, to.y);
-}
-
-void move_to(HDC context, const DrawingPort& port, std::int32_t x, std::int32_t y) {
-  const POINT to = port.device_point(x, y);
-  ::MoveToEx(context, to.x, to.y, nullptr);
+// One call for the whole path: under Wine each GDI call costs more than the
+// pixels of a short line. As with LineTo, the last point is not set.
+template <std::size_t Count>
+void polyline(HDC context, const DrawingPort& port, const std::array<POINT, Count>& points) {
+  std::array<POINT, Count> device{};
+  for (std::size_t i = 0; i < Count; ++i) device[i] = port.device_point(points[i].x, points[i].y);
+  ::Polyline(context, device.data(), static_cast<int>(Count));
 }
 
 void fill_area(ZObject* graphics, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
@@ -82,8 +83,7 @@ extern "C" {
 void RuntimeGraphicsDrawLine(ZObject* graphics, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
   draw_on(graphics, [&](DrawingPort& port, HDC context) {
     port.select_outline_tools();
-    move_to(context, port, x1, y1);
-    line_to(context, port, x2, y2);
+    polyline<2>(context, port, {{{x1, y1}, {x2, y2}}});
     port.set_pen_position({x2, y2});
   });
 }
@@ -94,11 +94,7 @@ void RuntimeGraphicsDrawRect(ZObject* graphics, std::int32_t x, std::int32_t y, 
     port.select_outline_tools();
     const std::int32_t right = zrt::far_edge(x, width);
     const std::int32_t bottom = zrt::far_edge(y, height);
-    move_to(context, port, x, y);
-    line_to(context, port, right, y);
-    line_to(context, port, right, bottom);
-    line_to(context, port, x, bottom);
-    line_to(context, port, x, y);
+    polyline<5>(context, port, {{{x, y}, {right, y}, {right, bottom}, {x, bottom}, {x, y}}});
     port.set_pen_position({x, y});
   });
 }
