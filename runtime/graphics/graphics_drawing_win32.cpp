@@ -50,16 +50,26 @@ void fill_area(ZObject* graphics, std::int32_t x, std::int32_t y, std::int32_t w
   });
 }
 
+// An oval or round rectangle in the normalised rectangle, outlined or filled.
 template <typename Shape>
-void draw_shape(ZObject* graphics, bool filled, Shape shape) {
+void draw_shape(ZObject* graphics, bool filled, std::int32_t x, std::int32_t y, std::int32_t width,
+                std::int32_t height, Shape shape) {
   draw_on(graphics, [&](DrawingPort& port, HDC context) {
     if (filled) {
       port.select_fill_tools();
     } else {
       port.select_outline_tools();
     }
-    shape(port, context);
+    shape(context, device_rect(port, zrt::normalized_corners(x, y, width, height)));
   });
+}
+
+void oval(HDC context, const RECT& area) { ::Ellipse(context, area.left, area.top, area.right, area.bottom); }
+
+auto round_rect(std::int32_t oval_width, std::int32_t oval_height) {
+  return [oval_width, oval_height](HDC context, const RECT& area) {
+    ::RoundRect(context, area.left, area.top, area.right, area.bottom, oval_width, oval_height);
+  };
 }
 
 void draw_text(DrawingPort& port, HDC context, std::string_view text, std::int32_t x, std::int32_t y,
@@ -111,34 +121,22 @@ void RuntimeGraphicsClearRect(ZObject* graphics, std::int32_t x, std::int32_t y,
 
 void RuntimeGraphicsDrawOval(ZObject* graphics, std::int32_t x, std::int32_t y, std::int32_t width,
                              std::int32_t height) {
-  draw_shape(graphics, false, [&](DrawingPort& port, HDC context) {
-    const RECT area = device_rect(port, zrt::normalized_corners(x, y, width, height));
-    ::Ellipse(context, area.left, area.top, area.right, area.bottom);
-  });
+  draw_shape(graphics, false, x, y, width, height, oval);
 }
 
 void RuntimeGraphicsFillOval(ZObject* graphics, std::int32_t x, std::int32_t y, std::int32_t width,
                              std::int32_t height) {
-  draw_shape(graphics, true, [&](DrawingPort& port, HDC context) {
-    const RECT area = device_rect(port, zrt::normalized_corners(x, y, width, height));
-    ::Ellipse(context, area.left, area.top, area.right, area.bottom);
-  });
+  draw_shape(graphics, true, x, y, width, height, oval);
 }
 
 void RuntimeGraphicsDrawRoundRect(ZObject* graphics, std::int32_t x, std::int32_t y, std::int32_t width,
                                   std::int32_t height, std::int32_t oval_width, std::int32_t oval_height) {
-  draw_shape(graphics, false, [&](DrawingPort& port, HDC context) {
-    const RECT area = device_rect(port, zrt::normalized_corners(x, y, width, height));
-    ::RoundRect(context, area.left, area.top, area.right, area.bottom, oval_width, oval_height);
-  });
+  draw_shape(graphics, false, x, y, width, height, round_rect(oval_width, oval_height));
 }
 
 void RuntimeGraphicsFillRoundRect(ZObject* graphics, std::int32_t x, std::int32_t y, std::int32_t width,
                                   std::int32_t height, std::int32_t oval_width, std::int32_t oval_height) {
-  draw_shape(graphics, true, [&](DrawingPort& port, HDC context) {
-    const RECT area = device_rect(port, zrt::normalized_corners(x, y, width, height));
-    ::RoundRect(context, area.left, area.top, area.right, area.bottom, oval_width, oval_height);
-  });
+  draw_shape(graphics, true, x, y, width, height, round_rect(oval_width, oval_height));
 }
 
 void RuntimeGraphicsDrawString(ZObject* graphics, ZString* text, std::int32_t x, std::int32_t y,
