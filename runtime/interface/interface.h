@@ -7,6 +7,7 @@
 #include "runtime/interface/array_routines.h"
 #include "runtime/interface/declarations.h"
 #include "runtime/interface/exception_routines.h"
+#include "runtime/interface/graphics_routines.h"
 #include "runtime/interface/number_routines.h"
 #include "runtime/interface/object_routines.h"
 #include "runtime/interface/runtime_classes.h"
@@ -25,6 +26,7 @@ inline constexpr std::span<const RoutineDecl> routine_tables[] = {
     exception_routines,
     application_routines,
     window_routines,
+    graphics_routines,
 };
 
 inline constexpr std::span<const ClassDecl> class_tables[] = {
