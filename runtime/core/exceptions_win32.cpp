@@ -5,6 +5,7 @@
 
 #include "runtime/core/frame_walk.h"
 #include "runtime/core/image_bases.h"
+#include "runtime/core/message_box.h"
 #include "runtime/core/objects.h"
 #include "runtime/core/strings.h"
 
@@ -95,9 +96,9 @@ class LiveMemory final : public MemoryView {
   if (!ends_silently(exception)) {
     const std::string text =
         unhandled_exception_message(runtime_messages(), string_text(class_of(exception)->name));
-    // FIXME: show it through RuntimeMsgBox once the application lifecycle
-    // provides it, so the caption and owner window follow the settings.
-    ::MessageBoxA(nullptr, text.c_str(), "Message", MB_OK);
+    // FIXME: take the caption and owner window from the application's
+    // settings (its frame title) once start-up records them.
+    static_cast<void>(show_message_box(nullptr, text, "Message", MB_OK));
   }
   if (WindowsDeleter delete_windows = remaining_windows_deleter()) delete_windows();
   ::ExitProcess(0);
