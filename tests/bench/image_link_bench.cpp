@@ -26,9 +26,16 @@ constexpr std::size_t code_size = 40 * 1024;
 constexpr std::size_t data_size = 80 * 1024;
 constexpr int relocation_runs = 162;  // with one skip word each: 324 words, and the header's
 
+// Names of the export table's families and of varied lengths, as the real
+// table's are ("RuntimeAddString", "listCountGetter", "StringDBCSMid2"), so
+// that most comparisons end at the length or the first letters.
 std::string routine_name(int slot) {
-  char name[32];
-  std::snprintf(name, sizeof name, "RuntimeRoutineNumber%04d", slot);
+  static const char* const families[] = {"Runtime", "String", "list", "graphics", "window", "file", "Plugin", "ctl"};
+  static const char* const members[] = {"Add", "Count", "Text", "Position", "Enabled", "Item", "Open", "Close"};
+  std::string name = families[slot % 8];
+  name += members[(slot / 8) % 8];
+  name += std::to_string(slot);
+  name += slot % 3 == 0 ? "Getter" : slot % 3 == 1 ? "Setter" : "";
   return name;
 }
 

@@ -8,6 +8,7 @@
 #include "tests/driver/gui_driver.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,19 +55,30 @@ struct Outcome {
   std::optional<std::string> result;   // result.txt, if the image wrote it
 };
 
-// A scratch folder to run a program in.
+// A scratch folder to run a program in. Folders that exist at the same time
+// need different names.
 class RunFolder {
  public:
-  RunFolder() : m_folder("zrt_image_") {}
+  explicit RunFolder(const std::string& name = "run") : m_folder("zrt_image_" + name + "_") {}
 
   void write(const std::string& name, const Bytes& bytes) const { m_folder.write(name, bytes); }
   void write_development_files(const Segments& segments) const;
   std::string path(const std::string& name = "") const { return m_folder.path(name); }
 
-  // Runs `program` of this folder with the folder as its current directory
-  // and waits for it to end. With `answer_box`, it first waits for one
-  // message box, reads it and presses OK.
-  Outcome run(const std::string& program, bool answer_box) const;
+  // Starts `program` of this folder with the folder as its current
+  // directory.
+  [[nodiscard]] std::unique_ptr<driver::Process> start(const std::string& program) const;
+  // Waits for one message box of the started program, reads it and
+  // presses OK; nothing when no box appears.
+  [[nodiscard]] static std::optional<std::string> answer_box(driver::Process& process);
+  // Waits for the started program to end; `message` is what answer_box
+  // read, if it was called.
+  [[nodiscard]] Outcome finish(driver::Process& process, std::optional<std::string> message = {}) const;
+  [[nodiscard]] Outcome run(const std::string& program, bool expect_box) const {
+    const auto process = start(program);
+    auto message = expect_box ? answer_box(*process) : std::nullopt;
+    return finish(*process, std::move(message));
+  }
 
  private:
   runtime_test::ScratchFolder m_folder;

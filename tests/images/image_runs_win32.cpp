@@ -105,15 +105,24 @@ void RunFolder::write_development_files(const Segments& segments) const {
   write("data2.dat", segments.data2);
 }
 
-Outcome RunFolder::run(const std::string& program, bool answer_box) const {
-  driver::Process process('"' + path(program) + '"', path());
-  EXPECT_TRUE(process.started()) << "cannot start " << path(program);
+std::unique_ptr<driver::Process> RunFolder::start(const std::string& program) const {
+  auto process = std::make_unique<driver::Process>('"' + path(program) + '"', path());
+  EXPECT_TRUE(process->started()) << "cannot start " << path(program);
+  return process;
+}
+
+std::optional<std::string> RunFolder::answer_box(driver::Process& process) {
+  return driver::answer_message_box(process.id(), k_run_timeout);
+}
+
+Outcome RunFolder::finish(driver::Process& process, std::optional<std::string> message) const {
   Outcome outcome;
   if (!process.started()) return outcome;
-  if (answer_box) outcome.message = driver::answer_message_box(process.id(), k_run_timeout);
+  const bool answered = message.has_value();
+  outcome.message = std::move(message);
   outcome.exit_code = process.wait(k_run_timeout);
   // A box nobody expected keeps the program waiting: say what it reads.
-  if (!answer_box && !outcome.exit_code) outcome.message = driver::answer_message_box(process.id(), std::chrono::seconds(1));
+  if (!answered && !outcome.exit_code) outcome.message = driver::answer_message_box(process.id(), std::chrono::seconds(1));
   if (std::filesystem::exists(path("result.txt"))) {
     const Bytes text = read_bytes(path("result.txt"));
     outcome.result = std::string(text.begin(), text.end());
