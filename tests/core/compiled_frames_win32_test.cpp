@@ -22,7 +22,14 @@ extern const std::uint8_t catch_here[];
 extern const std::uint8_t outer[];
 extern const std::uint8_t handler_caller[];
 extern const std::uint8_t guarded[];
+extern const std::uint8_t scramble_registers[];
 ZObject* call_compiled(const void* routine, const void* first, const void* second, const void* third);
+int registers_kept(const void* routine);
+
+// The runtime's call of compiled code, for registers_kept.
+zrt::Word call_code_without_arguments(const void* routine) {
+  return zrt::call_code(zrt::word_of_pointer(routine), {});
+}
 }
 
 namespace {
@@ -126,6 +133,12 @@ TEST_F(CompiledFrames, SoundFramesLetTheGuardingHandlerTakeIt) {
   ASSERT_EQ(caught, exception);
   zrt::unlock_object(caught);
   zrt::unlock_object(exception);
+}
+
+TEST_F(CompiledFrames, RuntimeCallOfCompiledCodeGivesCallersBackTheirRegisters) {
+  const zrt::CodeCaller recording = zrt::set_code_caller(zrt::platform_code_caller());
+  EXPECT_EQ(registers_kept(scramble_registers), 1);
+  zrt::set_code_caller(recording);
 }
 
 using CompiledFramesDeathTest = CompiledFrames;
