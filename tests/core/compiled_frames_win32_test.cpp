@@ -2,8 +2,9 @@
 // is (tests/core/compiled_frames_win32.s): the walk from the raising routine
 // up through the runtime's own frames into the application's, handlers in
 // the raising function and three frames up, a superclass handler, calls
-// from inside a handler, the releases of call-site lists and trailers, and
-// a corrupt frame that ends the walk as unhandled.
+// from inside a handler, the releases of call-site lists and trailers, a
+// corrupt frame that ends the walk as unhandled, and the registers the
+// runtime's callers of compiled code get back (compiled_calls_win32.s).
 #include "tests/core/image_data_builder.h"
 #include "tests/core/object_test_support.h"
 
