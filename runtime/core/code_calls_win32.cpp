@@ -1,5 +1,8 @@
 // Calling compiled code on the target: the address becomes a cdecl function
-// taking and returning 32-bit words.
+// taking and returning 32-bit words. Compiled code keeps only EBP and ESP
+// for its caller: a handler it enters after an exception starts with
+// whatever the abandoned runtime frames left in EBX, ESI and EDI, so the
+// call is treated as changing them.
 #include "runtime/core/code_calls.h"
 
 #include <array>
@@ -14,7 +17,11 @@ Word call_with_words(CodeAddress routine, [[maybe_unused]] std::span<const Word>
                      std::index_sequence<Index...>) {
   using Routine = Word (*)(decltype(static_cast<void>(Index), Word{})...);
   const auto target = reinterpret_cast<Routine>(static_cast<std::uintptr_t>(routine));
-  return target(arguments[Index]...);
+  const Word result = target(arguments[Index]...);
+  // Nothing of this caller may be expected in these registers after the
+  // call; the function saves its own caller's values and restores them.
+  asm volatile("" : : : "ebx", "esi", "edi", "memory");
+  return result;
 }
 
 template <std::size_t... Count>

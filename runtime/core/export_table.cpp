@@ -10,10 +10,9 @@ namespace {
 
 char ascii_upper(char letter) { return letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter; }
 
+// Names of equal length, compared ignoring the case of ASCII letters.
 bool names_match(const char* slot_name, std::string_view name) {
-  const std::size_t length = std::strlen(slot_name);
-  if (length != name.size()) return false;
-  for (std::size_t i = 0; i < length; ++i) {
+  for (std::size_t i = 0; i < name.size(); ++i) {
     if (ascii_upper(slot_name[i]) != ascii_upper(name[i])) return false;
   }
   return true;
@@ -26,12 +25,14 @@ ExportTable::ExportTable(std::span<const ExportEntry> entries) {
   for (std::size_t i = 0; i < entries.size(); ++i) {
     ZASSERT(entries[i].name != nullptr && entries[i].routine != nullptr, "an export entry without name or routine");
     m_slots[i] = ExportSlot{entries[i].name, entries[i].routine, {0, 0}};
+    m_name_lengths[i] = std::strlen(entries[i].name);
   }
 }
 
 const ExportSlot* ExportTable::find(std::string_view name) const {
-  for (const ExportSlot& slot : m_slots) {
-    if (slot.name != nullptr && names_match(slot.name, name)) return &slot;
+  for (std::size_t i = 0; i < k_slot_count; ++i) {
+    const ExportSlot& slot = m_slots[i];
+    if (slot.name != nullptr && m_name_lengths[i] == name.size() && names_match(slot.name, name)) return &slot;
   }
   return nullptr;
 }

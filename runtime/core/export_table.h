@@ -42,6 +42,10 @@ class ExportTable {
 
  private:
   std::array<ExportSlot, k_slot_count> m_slots{};
+  // The length of each slot's name, kept beside the slots (whose layout is
+  // fixed) so that a lookup passes over names of another length without
+  // measuring them: linking an image looks up every import this way.
+  std::array<std::size_t, k_slot_count> m_name_lengths{};
 };
 
 // The runtime's own table, built from every routine of the interface. It

@@ -127,13 +127,30 @@ class Unwinder {
   }
 
   // The trailer of the caller: the first "leave; ret; 0x2F" after the list.
-  // The result is the address of its first entry.
+  // The result is the address of its first entry. The code is searched a
+  // chunk at a time, since every checked read has its cost; near the end of
+  // readable memory, where a whole chunk cannot be read, byte by byte.
   std::optional<Address> find_trailer(Address position) const {
+    constexpr std::size_t chunk = 64;
+    std::array<std::uint8_t, chunk + 2> bytes{};
+    for (; m_memory.read(position, bytes); position += chunk) {
+      for (std::size_t i = 0; i < chunk; ++i) {
+        if (is_trailer_start(bytes[i], bytes[i + 1], bytes[i + 2])) return position + i + 3;
+      }
+    }
+    return find_trailer_bytewise(position);
+  }
+
+  std::optional<Address> find_trailer_bytewise(Address position) const {
     std::array<std::uint8_t, 3> bytes{};
     for (;; ++position) {
       if (!m_memory.read(position, bytes)) return std::nullopt;
-      if (bytes[0] == leave_opcode && bytes[1] == ret_opcode && bytes[2] == list_marker) return position + 3;
+      if (is_trailer_start(bytes[0], bytes[1], bytes[2])) return position + 3;
     }
+  }
+
+  static bool is_trailer_start(std::uint8_t first, std::uint8_t second, std::uint8_t third) {
+    return first == leave_opcode && second == ret_opcode && third == list_marker;
   }
 
   Outcome process_trailer(Address position, Address frame) {

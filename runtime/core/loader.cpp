@@ -2,6 +2,7 @@
 // then call the entry.
 #include "runtime/core/loader.h"
 
+#include "runtime/core/image_bases.h"
 #include "runtime/core/image_loader.h"
 #include "runtime/core/image_source.h"
 #include "runtime/core/loaded_image.h"
@@ -72,6 +73,11 @@ bool run_loader(LoaderPlatform& platform) {
   }
   set_resource_index(platform.executable_path(), image->resource_index_offset);
   loaded_image() = std::move(*image);
+  // Raising an exception looks for application frames by return addresses
+  // in code1, and the class table reads its descriptors from data1: both
+  // must know the segments before the entry runs.
+  const LoadedImage& loaded = loaded_image();
+  set_image_segments({loaded.code1.base(), loaded.code1.bytes()}, {loaded.data1.base(), loaded.data1.bytes()});
   platform.call_entry(loaded_image().header.entry);
   return true;
 }

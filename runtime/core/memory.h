@@ -1,6 +1,7 @@
 // The runtime's allocator. Every block is released with the size it was
-// allocated with, so records need no hidden header, and one process-wide lock
-// guards each call.
+// allocated with, so records need no hidden header; a small block released
+// with another size would later serve a request it is too small for. One
+// process-wide lock guards each call.
 #pragma once
 
 #include <cstddef>

@@ -1,12 +1,25 @@
-// The one way the runtime shows a message box, so tests can answer it.
+// The one way the runtime shows a message box: start-up failures, unhandled
+// exceptions and the language's MsgBox all come here. The shipped program
+// shows the system's box; an in-process test installs an answerer that sees
+// the text and gives the answer, so nothing waits for a person.
 #pragma once
 
 #include <string_view>
 
 namespace zrt {
 
-// Shows a modal message box (owner: a window handle or null; style: the
-// system's MB_ flags) and returns the button the user chose.
-int show_message_box(void* owner, std::string_view text, std::string_view caption, unsigned style);
+// A window handle without windows.h; null means no owner.
+using WindowHandle = void*;
+
+// Shows the box and returns the button chosen (the system's IDOK and so on).
+// `style` takes the system's MB_ flags; an empty caption gives the system's
+// own ("Error").
+int show_message_box(WindowHandle owner, std::string_view text, std::string_view caption, unsigned style);
+
+// Answers every box instead of the system while installed; null restores
+// the system's box. Returns the answerer it replaces.
+using MessageBoxAnswerer = int (*)(WindowHandle owner, std::string_view text, std::string_view caption,
+                                   unsigned style);
+MessageBoxAnswerer set_message_box_answerer(MessageBoxAnswerer answerer);
 
 }  // namespace zrt

@@ -280,6 +280,33 @@ TEST_F(FrameWalkTest, UnhandledWalkCleansEveryFrameOnce) {
   zrt::unlock_string(local);
 }
 
+// The trailer is searched for in chunks of code, and byte by byte where a
+// whole chunk cannot be read: it is found at every distance from the call,
+// on either side of a chunk boundary, and with or without code after it.
+TEST_F(FrameWalkTest, TrailerIsFoundAtAnyDistanceFromTheCall) {
+  for (const std::size_t gap : {0, 61, 62, 63, 64, 65, 66, 127, 128, 129, 300}) {
+    for (const std::size_t code_after : {0, 1, 200}) {
+      SCOPED_TRACE("gap " + std::to_string(gap) + ", code after " + std::to_string(code_after));
+      m_process = SyntheticProcess();
+      const Address g_return = m_process.call_site({});
+      m_process.instructions(gap);
+      const Address g_handler = m_process.here();
+      m_process.trailer({handler_for(runtime_exception_index, g_handler)});
+      m_process.instructions(code_after);
+      const Address h_return = m_process.call_site({});
+      m_process.trailer({});
+      link_frames(g_return, h_return);
+      ZObject* exception = new_exception("NilObjectException");
+
+      const auto handler = m_process.raise_from(raising_frame, exception);
+      ASSERT_TRUE(handler.has_value());
+      EXPECT_EQ(handler->frame, g_frame);
+      EXPECT_EQ(handler->code, g_handler);
+      release_caught(*handler);
+    }
+  }
+}
+
 struct CorruptStack {
   const char* what;
   Address saved_frame;       // of G's frame

@@ -10,6 +10,7 @@
 
 #include "tests/core/image_builder.h"
 
+#include "runtime/core/image_bases.h"
 #include "runtime/core/loaded_image.h"
 #include "runtime/core/loader.h"
 
@@ -67,6 +68,7 @@ class Loader : public ::testing::Test {
     m_platform.resolver.routines = {{"RuntimeRun", 0x00650000}};
     zrt::loaded_image() = {};
   }
+  void TearDown() override { zrt::set_image_segments({}, {}); }
   void write(const std::string& name, const std::vector<std::uint8_t>& bytes) const { m_folder.write(name, bytes); }
   void write_development_files(const zrt::SegmentBytes& segments) const {
     write("code1.dat", segments.code1);
@@ -91,6 +93,12 @@ TEST_F(Loader, PlaceholderResourceLoadsTheDevelopmentFilesAndCallsTheEntry) {
   EXPECT_EQ(image.data1.base(), k_data_base);
   EXPECT_EQ(image.data1.read_u32(4), k_data_base);
   EXPECT_EQ(image.resource_index_offset, 0U);
+  // The frame walk and the class table find the segments where the loader
+  // left them.
+  EXPECT_EQ(zrt::code1_segment().base, k_code_base);
+  EXPECT_EQ(zrt::code1_segment().bytes.data(), m_platform.code.data());
+  EXPECT_EQ(zrt::data1_segment().base, k_data_base);
+  EXPECT_EQ(zrt::data1_segment().bytes.size(), image.data1.size());
   ASSERT_EQ(image.deferred_imports.size(), 1U);
   EXPECT_EQ(image.deferred_imports[0].name, "WList!Sort");
 }
