@@ -57,6 +57,12 @@ Value CodeGenerator::generate_method_call(const CallExpr& call, const Symbol& me
     call_routine(routines::interface_routine);
     m_out.drop(3);
     m_out.call("*%eax");
+  } else if (const int slot = m_layout.virtual_slot(method); slot >= 0) {
+    m_out.push("$" + std::to_string(slot));
+    m_out.push("4(%esp)");
+    call_routine(routines::virtual_routine);
+    m_out.drop(2);
+    m_out.call("*%eax");
   } else {
     m_out.call(method_label(owner, *method.method));
   }

@@ -160,10 +160,31 @@ void CodeGenerator::emit_handlers(const MethodDecl& method) {
     m_out.emit("leal -" + std::to_string(m_function.frame_size) + "(%ebp), %esp");
     m_out.reset_stack();
     m_out.set_in_handler(true);
+    if (handler.type.name.empty()) pass_on_quit();
     generate_block(handler.body);
     m_out.set_in_handler(false);
     m_out.emit("jmp " + m_function.exit_label);
   }
+}
+
+// A handler without a class takes every exception but the one that quitting
+// raises: catching that would leave the application running after Quit. It
+// raises it again from inside the handler, where this function's own
+// handlers do not take it.
+void CodeGenerator::pass_on_quit() {
+  const ClassInfo* quit = runtime_class("EndException");
+  if (!quit) return;
+  const std::string other = m_out.new_label();
+  m_out.push("$" + std::to_string(m_layout.class_index(quit)));
+  m_out.push("-4(%ebp)");
+  call_routine(routines::object_isa);
+  m_out.drop(2);
+  m_out.emit("testl %eax, %eax");
+  m_out.emit("jz " + other);
+  m_out.push("-4(%ebp)");
+  call_routine(routines::raise);
+  m_out.drop(1);
+  m_out.label(other);
 }
 
 void CodeGenerator::emit_exit() {

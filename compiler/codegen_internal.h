@@ -91,6 +91,7 @@ class CodeGenerator {
   void emit_exit();
   void emit_trailer();
   void emit_handlers(const MethodDecl& method);
+  void pass_on_quit();
   void generate_lifecycle(const ClassInfo& info);
   bool needs_lifecycle(const ClassInfo& info) const;
   void generate_entry();

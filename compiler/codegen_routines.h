@@ -26,6 +26,7 @@ inline constexpr std::string_view new_object = "RuntimeNewObject";
 inline constexpr std::string_view object_isa = "RuntimeObjectIsa";
 inline constexpr std::string_view check_cast = "RuntimeCheckCast";
 inline constexpr std::string_view interface_routine = "FindInterfaceVTableCode";
+inline constexpr std::string_view virtual_routine = "FindVTableCode";
 inline constexpr std::string_view nil_object = "RuntimeNilObject";
 inline constexpr std::string_view raise = "RuntimeRaiseException";
 inline constexpr std::string_view object_setter = "objSetter";

@@ -105,7 +105,10 @@ void CodeGenerator::write_class_descriptor(int index, const ClassTableEntry& ent
     if (symbol && is_string(symbol->type)) fields.push_back(literal_label(symbol->string_value));
     else fields.push_back(std::to_string(symbol ? static_cast<std::int32_t>(symbol->integer_value) : 0));
   }
-  fields.insert(fields.end(), {"1", "0"});  // the table word, then a virtual table of one empty slot
+  fields.push_back("1");  // the table word, then the virtual table (one empty slot when there is none)
+  const auto& table = m_layout.virtual_table(&info);
+  for (const ProgramLayout::VirtualMethod& entry : table) fields.push_back(method_label(*entry.owner, *entry.method));
+  if (table.empty()) fields.push_back("0");
   m_out.emit(".long " + words(fields));
 }
 

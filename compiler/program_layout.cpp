@@ -5,6 +5,8 @@
 // instance: four bytes each, eight for a Double.
 #include "compiler/program_layout.h"
 
+#include <algorithm>
+
 #include "compiler/names.h"
 
 namespace zc {
@@ -33,7 +35,47 @@ ProgramLayout::ProgramLayout(const Semantics& semantics, const RuntimeInterface&
       }
     }
   }
-  for (const ClassInfo* info : semantics.classes) lay_out(info);
+  m_program_classes = semantics.classes;
+  for (const ClassInfo* info : semantics.classes) {
+    lay_out(info);
+    lay_out_methods(info);
+  }
+}
+
+// A subclass's table starts as its superclass's; a method of the same name
+// takes over its slot, a new one is appended. The lifecycle methods and
+// event handlers are called by the runtime and have no slot.
+void ProgramLayout::lay_out_methods(const ClassInfo* info) {
+  if (info == nullptr || info->is_runtime || m_virtual_tables.count(info)) return;
+  lay_out_methods(info->base);
+  std::vector<VirtualMethod> table;
+  if (info->base && !info->base->is_runtime) table = m_virtual_tables.at(info->base);
+  if (info->decl && !info->is_interface) {
+    for (const MethodDecl& method : info->decl->methods) {
+      if (method.kind == MethodKind::EventHandler || !method.has_body) continue;
+      auto same_name = [&](const VirtualMethod& entry) { return equal_ignoring_case(entry.method->name, method.name); };
+      auto existing = std::find_if(table.begin(), table.end(), same_name);
+      if (existing != table.end()) *existing = {info, &method};
+      else table.push_back({info, &method});
+    }
+  }
+  m_virtual_tables[info] = table;
+}
+
+int ProgramLayout::virtual_slot(const Symbol& method) const {
+  const ClassInfo* owner = method.owner;
+  if (!owner || owner->is_runtime || owner->is_interface || !method.method) return -1;
+  bool overridden = false;
+  for (const ClassInfo* other : m_program_classes) {
+    if (other == owner || !is_subclass_of(other, owner) || !other->decl) continue;
+    for (const MethodDecl& declared : other->decl->methods)
+      overridden |= declared.kind != MethodKind::EventHandler && equal_ignoring_case(declared.name, method.name);
+  }
+  if (!overridden) return -1;
+  const std::vector<VirtualMethod>& table = m_virtual_tables.at(owner);
+  for (std::size_t slot = 0; slot < table.size(); ++slot)
+    if (equal_ignoring_case(table[slot].method->name, method.name)) return static_cast<int>(slot);
+  return -1;
 }
 
 int ProgramLayout::class_index(const ClassInfo* info) {
@@ -77,21 +119,23 @@ std::vector<const Symbol*> ProgramLayout::own_fields(const ClassInfo* info) cons
   return fields;
 }
 
+// Names are letters, digits and underscores, so a dot between them keeps
+// every label unambiguous.
 std::string method_label(const ClassInfo& owner, const MethodDecl& method) {
-  const char* prefix = method.kind == MethodKind::EventHandler ? "zevent_" : "zmethod_";
-  return prefix + name_key(owner.name) + "_" + name_key(method.name);
+  const char* prefix = method.kind == MethodKind::EventHandler ? "zevent." : "zmethod.";
+  return prefix + name_key(owner.name) + "." + name_key(method.name);
 }
 
 std::string control_handler_label(const ClassInfo& window, const ControlDecl& control, const MethodDecl& handler) {
-  return "zevent_" + name_key(window.name) + "_" + name_key(control.name) + "_" + name_key(handler.name);
+  return "zevent." + name_key(window.name) + "." + name_key(control.name) + "." + name_key(handler.name);
 }
 
 std::string class_descriptor_label(int index) { return "zclass_" + std::to_string(index); }
-std::string global_label(const Symbol& global) { return "zglobal_" + name_key(global.name); }
-std::string implicit_instance_label(const ClassInfo& window) { return "zinstance_" + name_key(window.name); }
-std::string window_definition_label(const ClassInfo& window) { return "zwindow_" + name_key(window.name); }
+std::string global_label(const Symbol& global) { return "zglobal." + name_key(global.name); }
+std::string implicit_instance_label(const ClassInfo& window) { return "zinstance." + name_key(window.name); }
+std::string window_definition_label(const ClassInfo& window) { return "zwindow." + name_key(window.name); }
 std::string lifecycle_label(const ClassInfo& info, bool constructor) {
-  return (constructor ? "zconstruct_" : "zdestruct_") + name_key(info.name);
+  return (constructor ? "zconstruct." : "zdestruct.") + name_key(info.name);
 }
 
 }  // namespace zc

@@ -35,8 +35,19 @@ class ProgramLayout {
   // The properties a class declares itself, in declaration order.
   std::vector<const Symbol*> own_fields(const ClassInfo* info) const;
 
+  // Virtual tables: a method that a subclass declares again (same name) is
+  // called through its slot, so the object's own class decides which runs.
+  struct VirtualMethod {
+    const ClassInfo* owner;
+    const MethodDecl* method;
+  };
+  const std::vector<VirtualMethod>& virtual_table(const ClassInfo* info) const { return m_virtual_tables.at(info); }
+  // The slot of a method that some subclass declares again, or -1 when a direct call does.
+  int virtual_slot(const Symbol& method) const;
+
  private:
   void lay_out(const ClassInfo* info);
+  void lay_out_methods(const ClassInfo* info);
 
   std::map<std::string, int> m_runtime_sizes;  // by name_key
   std::vector<ClassTableEntry> m_table;
@@ -44,6 +55,8 @@ class ProgramLayout {
   std::map<const ControlDecl*, int> m_control_indexes;
   std::map<const ClassInfo*, int> m_sizes;
   std::map<const Symbol*, int> m_field_offsets;
+  std::map<const ClassInfo*, std::vector<VirtualMethod>> m_virtual_tables;
+  std::vector<const ClassInfo*> m_program_classes;
 };
 
 // Bytes a value of the type takes in a field, a global or a frame.

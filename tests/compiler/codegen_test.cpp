@@ -124,7 +124,7 @@ TEST_F(CodegenTest, EveryFunctionHasExactlyOneTrailerAndCallsTheStackCheck) {
   for (const char* source : k_corpus) {
     const BuiltProgram built = build(source, tables());
     ASSERT_TRUE(built.segments) << built.errors;
-    const std::regex function_label(R"(\n(zmethod_|zevent_|zconstruct_|zdestruct_|_zoltic_entry)[a-z0-9_]*:)");
+    const std::regex function_label(R"(\n(zmethod\.|zevent\.|zconstruct\.|zdestruct\.|_zoltic_entry)[a-z0-9_.]*:)");
     const auto functions = static_cast<std::size_t>(
         std::distance(std::sregex_iterator(built.assembly.begin(), built.assembly.end(), function_label),
                       std::sregex_iterator()));
@@ -202,6 +202,33 @@ End Class
     EXPECT_EQ(inside, site > target) << "site " << site;
   }
   EXPECT_EQ(marked, 1);
+}
+
+TEST_F(CodegenTest, HandlerWithoutClassTakesEverythingButPassesTheQuitOn) {
+  const BuiltProgram built = build(R"(Class Loader
+  Sub Load()
+    Dim x As Integer = 1
+  Exception
+    Dim y As Integer = 2
+  End Sub
+End Class
+)", tables());
+  ASSERT_TRUE(built.segments) << built.errors;
+  const auto& code1 = built.segments->code1;
+  const DataView data(*built.segments);
+  const auto entries = trailer_entries(code1, trailers(code1).at(0));
+  ASSERT_FALSE(entries.empty());
+  EXPECT_EQ(entries[0].kind, 4);
+  EXPECT_EQ(data.class_named("RuntimeException"), static_cast<std::uint32_t>(entries[0].value));
+  auto sites = import_sites(*built.segments);
+  ASSERT_EQ(sites["RuntimeObjectIsa"].size(), 1U);
+  const std::uint32_t test = sites["RuntimeObjectIsa"][0];
+  // push $index (the short form of a small number), push -4(%ebp), call
+  ASSERT_EQ(code1.at(test - 1 - 3 - 2), 0x6A);
+  EXPECT_EQ(data.class_named("EndException"), code1.at(test - 1 - 3 - 1));
+  ASSERT_EQ(sites["RuntimeRaiseException"].size(), 1U);
+  EXPECT_EQ(site_list(code1, sites["RuntimeRaiseException"][0]), (std::vector<Entry>{{7, 0}}))
+      << "raised again from inside the handler, past this function's own handlers";
 }
 
 TEST_F(CodegenTest, OwnedTemporariesAreListedAtEveryCallUntilReleased) {
@@ -283,6 +310,54 @@ DefaultWindow AboutWin
   EXPECT_EQ(image::read_u32(code1, push + 1), data.application());
   const auto pointers = image_test::decode_code2(built.segments->code2).code_pointers;
   EXPECT_NE(std::find(pointers.begin(), pointers.end(), push + 1), pointers.end());
+}
+
+// The words of a kind-0 descriptor's virtual table, `count` of them.
+std::vector<std::uint32_t> virtual_table(const DataView& data, std::uint32_t descriptor, std::uint32_t count) {
+  std::uint32_t at = descriptor + 16;
+  at += data.word(at) != 0 ? 12 : 4;  // lifecycle
+  at += 4;                            // interface flag
+  at += 4 + 4 * data.word(at);        // interfaces
+  at += 4 + 8 * data.word(at);        // methods
+  at += 4 + 12 * data.word(at);       // handlers
+  at += 4 + 8 * data.word(at);        // constants
+  EXPECT_EQ(data.word(at), 1U) << "the table word";
+  std::vector<std::uint32_t> table;
+  for (std::uint32_t slot = 0; slot < count; ++slot) {
+    EXPECT_TRUE(data.points_into_code(at + 4 + 4 * slot)) << "slot " << slot;
+    table.push_back(data.word(at + 4 + 4 * slot));
+  }
+  return table;
+}
+
+TEST_F(CodegenTest, MethodsASubclassDeclaresAgainAreCalledThroughTheVirtualTable) {
+  const BuiltProgram built = build(R"(Class Animal
+  Function Sound() As String
+    Return "..."
+  End Function
+  Function Legs() As Integer
+    Return 4
+  End Function
+End Class
+Class Bird Inherits Animal
+  Function Sound() As String
+    Return "tweet"
+  End Function
+End Class
+Class Zoo
+  Function Hear(a As Animal) As String
+    Return a.Sound() + Str(a.Legs())
+  End Function
+End Class
+)", tables());
+  ASSERT_TRUE(built.segments) << built.errors;
+  auto sites = import_sites(*built.segments);
+  EXPECT_EQ(sites["FindVTableCode"].size(), 1U) << "Legs is declared once and called directly";
+  const DataView data(*built.segments);
+  const auto animal = virtual_table(data, data.class_descriptor(*data.class_named("Animal")), 2);
+  const auto bird = virtual_table(data, data.class_descriptor(*data.class_named("Bird")), 2);
+  EXPECT_NE(animal[0], bird[0]) << "Bird's Sound takes Animal's slot";
+  EXPECT_EQ(animal[1], bird[1]) << "Legs is inherited";
 }
 
 TEST_F(CodegenTest, ReportsWhatTheImageCannotHoldInsteadOfGuessing) {

@@ -142,7 +142,7 @@ End Window
   ASSERT_TRUE(built.segments) << built.errors;
   const DataView data(*built.segments);
   // The definition is the first data after the globals and the implicit instance.
-  const std::string label = "zwindow_aboutwin:";
+  const std::string label = "zwindow.aboutwin:";
   ASSERT_NE(built.assembly.find(label), std::string::npos);
   const auto window = data.class_named("AboutWin");
   const auto button = data.class_named("PushButton");
