@@ -91,48 +91,73 @@ End Class
 )",
 };
 
-TEST_F(CodegenTest, EveryImportCallSitsOnAnE8WithAWellFormedSiteListAndIsVisitedOnce) {
-  for (const char* source : k_corpus) {
-    const BuiltProgram built = build(source, tables());
-    ASSERT_TRUE(built.segments) << built.errors << "\n" << source;
-    const auto& code1 = built.segments->code1;
-    std::set<std::uint32_t> visited;
-    for (const auto& [name, sites] : import_sites(*built.segments)) {
-      for (const std::uint32_t site : sites) {
-        EXPECT_EQ(code1.at(site - 1), 0xE8) << name << " at " << site;
-        EXPECT_TRUE(visited.insert(site).second) << name << " at " << site << " is on two chains";
-        for (const Entry& entry : site_list(code1, site)) {
-          EXPECT_TRUE(entry.kind == 1 || entry.kind == 2 || entry.kind == 7) << name << " kind " << entry.kind;
-          EXPECT_EQ(entry.operand % 4, 0) << name;
-        }
-      }
-    }
-    // Every call of a runtime routine written in the source is on a chain.
-    std::size_t import_calls = 0;
-    const std::regex call(R"(\n  call [A-Za-z])");
-    for (auto it = std::sregex_iterator(built.assembly.begin(), built.assembly.end(), call); it != std::sregex_iterator(); ++it)
-      ++import_calls;
-    std::size_t internal_calls = 0;
-    const std::regex internal(R"(\n  call z)");
-    for (auto it = std::sregex_iterator(built.assembly.begin(), built.assembly.end(), internal); it != std::sregex_iterator(); ++it)
-      ++internal_calls;
-    EXPECT_EQ(visited.size(), import_calls - internal_calls) << source;
-  }
+// A window program for the small interface of fake_runtime.h, which
+// declares window and control members.
+const char* const k_window_program = R"(Window Main Inherits Dialog
+  Title = "Main"
+  Control OK As PushButton
+    Caption = "OK"
+    Event Action()
+      OK.Enabled = False
+      Title = "pressed " + OK.Caption
+      Close
+    End Event
+  End Control
+  Property Values(255) As Double
+  Event MouseDown(X As Integer, Y As Integer) As Boolean
+    Return X > Width
+  End Event
+  Sub Run(s As String, g As Graphics)
+    For i = 0 To 3
+      If Values(i) > 1.5 Then
+        g.DrawLine i, 0, i, 10
+      End If
+    Next
+    MsgBox Mid(s, 1) + Chr(13)
+  Exception err As NilObjectException
+    Raise err
+  End Sub
+End Window
+DefaultWindow Main
+)";
+
+std::size_t count_matches(const std::string& text, const std::regex& pattern) {
+  return static_cast<std::size_t>(std::distance(std::sregex_iterator(text.begin(), text.end(), pattern),
+                                                std::sregex_iterator()));
 }
 
-TEST_F(CodegenTest, EveryFunctionHasExactlyOneTrailerAndCallsTheStackCheck) {
-  for (const char* source : k_corpus) {
-    const BuiltProgram built = build(source, tables());
-    ASSERT_TRUE(built.segments) << built.errors;
-    const std::regex function_label(R"(\n(zmethod\.|zevent\.|zconstruct\.|zdestruct\.|_zoltic_entry)[a-z0-9_.]*:)");
-    const auto functions = static_cast<std::size_t>(
-        std::distance(std::sregex_iterator(built.assembly.begin(), built.assembly.end(), function_label),
-                      std::sregex_iterator()));
-    const auto found = trailers(built.segments->code1);
-    EXPECT_EQ(found.size(), functions) << source;
-    EXPECT_EQ(import_sites(*built.segments)["RuntimeStackCheck"].size(), functions);
-    for (const std::size_t at : found) trailer_entries(built.segments->code1, at);
+// Every import call sits on an E8 with a well-formed call-site list and is
+// visited once by its chain; every runtime call of the assembly is on a
+// chain; every function has one trailer and calls the stack check.
+void expect_sound_structure(const std::string& source, const zc::RuntimeInterface& runtime) {
+  const BuiltProgram built = build(source, runtime);
+  ASSERT_TRUE(built.segments) << built.errors << "\n" << source;
+  const auto& code1 = built.segments->code1;
+  std::set<std::uint32_t> visited;
+  for (const auto& [name, sites] : import_sites(*built.segments)) {
+    for (const std::uint32_t site : sites) {
+      EXPECT_EQ(code1.at(site - 1), 0xE8) << name << " at " << site;
+      EXPECT_TRUE(visited.insert(site).second) << name << " at " << site << " is on two chains";
+      for (const Entry& entry : site_list(code1, site)) {
+        EXPECT_TRUE(entry.kind == 1 || entry.kind == 2 || entry.kind == 7) << name << " kind " << entry.kind;
+        EXPECT_EQ(entry.operand % 4, 0) << name;
+      }
+    }
   }
+  const std::size_t import_calls = count_matches(built.assembly, std::regex(R"(\n  call [A-Za-z])")) -
+                                   count_matches(built.assembly, std::regex(R"(\n  call z)"));
+  EXPECT_EQ(visited.size(), import_calls) << source;
+  const std::size_t functions = count_matches(
+      built.assembly, std::regex(R"(\n(zmethod\.|zevent\.|zconstruct\.|zdestruct\.|_zoltic_entry)[a-z0-9_.]*:)"));
+  const auto found = trailers(code1);
+  EXPECT_EQ(found.size(), functions) << source;
+  EXPECT_EQ(import_sites(*built.segments)["RuntimeStackCheck"].size(), functions);
+  for (const std::size_t at : found) trailer_entries(code1, at);
+}
+
+TEST_F(CodegenTest, CorpusHasSoundCallSitesChainsAndTrailers) {
+  for (const char* source : k_corpus) expect_sound_structure(source, tables());
+  expect_sound_structure(k_window_program, test::fake_runtime());
 }
 
 TEST_F(CodegenTest, TrailerListsEveryStringAndObjectLocalAndParameterButNoNumber) {
