@@ -225,6 +225,9 @@ void CodeGenerator::generate_for(const ForStmt& statement) {
     } else {
       generate(variable);
       m_out.emit("addl " + frame_operand(step) + ", %eax");
+      // A step past the largest or smallest Integer ends the loop instead
+      // of wrapping around to start it again.
+      m_out.emit("jo " + exit);
     }
     return Value{real ? ValueClass::Real : ValueClass::Word, false};
   });

@@ -5,6 +5,7 @@
 // (--runtime RT.exe -o APP.exe). --dump-tokens, --dump-ast and --dump-asm
 // show a phase's output. Exit code 1 means errors.
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -105,7 +106,16 @@ bool write_outputs(const Options& options, const image::Segments& segments) {
     const std::vector<std::uint8_t> packed = zpack::pack_image(*runtime, image::pack_segments(segments));
     std::ofstream out(options.output, std::ios::binary);
     out.write(reinterpret_cast<const char*>(packed.data()), static_cast<std::streamsize>(packed.size()));
-    if (out) return true;
+    out.close();
+    if (out) {
+      // The result is a program, like the runtime it was made from.
+      std::error_code ignored;
+      std::filesystem::permissions(options.output, std::filesystem::perms::owner_exec |
+                                                       std::filesystem::perms::group_exec |
+                                                       std::filesystem::perms::others_exec,
+                                   std::filesystem::perm_options::add, ignored);
+      return true;
+    }
     std::cerr << "zc: cannot write " << options.output << '\n';
   } catch (const std::runtime_error& error) {
     std::cerr << "zc: " << error.what() << '\n';

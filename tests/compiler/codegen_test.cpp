@@ -311,6 +311,29 @@ End Class
   EXPECT_EQ(import_sites(*built.segments).count("RuntimeBackgroundTask"), 0U);
 }
 
+TEST_F(CodegenTest, IntegerForLoopEndsWhenItsStepWouldWrapAround) {
+  const BuiltProgram built = build(R"(Class Work
+  Sub Spin()
+    Dim i As Integer
+    For i = 2147483640 To 2147483647
+    Next
+  End Sub
+End Class
+)", tables());
+  ASSERT_TRUE(built.segments) << built.errors;
+  // The increment is followed by a jump on overflow to the loop's exit, the
+  // same label the limit test leaves by.
+  const std::smatch exit = [&] {
+    std::smatch match;
+    std::regex_search(built.assembly, match, std::regex(R"(\n  jg (\.L[0-9]+)\n)"));
+    return match;
+  }();
+  ASSERT_FALSE(exit.empty());
+  EXPECT_TRUE(std::regex_search(built.assembly, std::regex("\n  addl -[0-9]+\\(%ebp\\), %eax\n  jo " +
+                                                          exit[1].str() + "\n")))
+      << built.assembly;
+}
+
 TEST_F(CodegenTest, EntryInstallsPluginsStartsTheRuntimeShowsTheDefaultWindowAndRuns) {
   const BuiltProgram built = build(R"(Window AboutWin
   Title = "About"
