@@ -39,8 +39,6 @@ struct FrameSlot {
   bool by_ref = false;  // holds the address of the variable
 };
 
-enum class LoopKind;
-
 struct LoopLabels {
   ExitTarget kind;
   std::string exit;
@@ -111,7 +109,7 @@ class CodeGenerator {
   void generate_raise(const RaiseStmt& statement);
   void generate_loop_end(const std::string& top);
   void jump_if_false(const Expr& condition, const std::string& target);
-  void create_array(const Type* array_type, std::int64_t bound);
+  void create_array(std::int64_t bound);
   void initialise_variable(const VariableDecl& variable);
 
   // Expressions (codegen_expressions.cpp).

@@ -46,7 +46,7 @@ void CodeGenerator::generate_lifecycle(const ClassInfo& info) {
   generate_function({lifecycle_label(info, true), &info, nullptr, false, 1, [&] {
                        for (const Symbol* field : fields) {
                          if (field->type->kind != TypeKind::Array) continue;
-                         create_array(field->type, array_bound(declaration_of(info, field)->bound.get()));
+                         create_array(array_bound(declaration_of(info, field)->bound.get()));
                          m_out.emit("movl 8(%ebp), %ecx");
                          m_out.emit("movl %eax, " + std::to_string(m_layout.field_offset(field)) + "(%ecx)");
                        }

@@ -67,7 +67,7 @@ void CodeGenerator::initialise_variable(const VariableDecl& variable) {
   const FrameSlot& slot = m_function.slots.at(variable.symbol);
   if (slot.type->kind == TypeKind::Array) {
     zero_slot(slot);
-    create_array(slot.type, array_bound(variable.bound.get()));
+    create_array(array_bound(variable.bound.get()));
     m_out.emit("movl %eax, " + frame_operand(slot.offset));
     return;
   }
@@ -83,8 +83,8 @@ void CodeGenerator::initialise_variable(const VariableDecl& variable) {
   if (storage_size(slot.type) == 8) m_out.emit("movl $0, " + frame_operand(slot.offset + 4));
 }
 
-void CodeGenerator::create_array(const Type* array_type, std::int64_t bound) {
-  (void)array_type;
+// A one-dimensional array of elements 0 to bound, its record in EAX.
+void CodeGenerator::create_array(std::int64_t bound) {
   call_routine(routines::create_array);
   m_out.push("%eax");
   m_out.push("$" + std::to_string(bound));

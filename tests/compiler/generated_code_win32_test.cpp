@@ -1,0 +1,228 @@
+// Runs code that zc generated: the host zc compiles probe.zs into the four
+// development files at build time; this test loads them as the loader does
+// (imports linked by name to routines of its own, code and data relocated),
+// finds the methods of class Probe through their class descriptor and calls
+// them with the image's calling convention.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+int g_background_tasks = 0;
+
+extern "C" {
+void __cdecl probe_stack_check() {}
+void __cdecl probe_background_task() { ++g_background_tasks; }
+double __cdecl probe_int_to_fp(std::int32_t value) { return value; }
+std::int32_t __cdecl probe_fp_to_int(double value) { return static_cast<std::int32_t>(std::trunc(value)); }
+void __cdecl probe_nothing() {}
+void __cdecl probe_unlock(void*) {}
+}
+
+// The routines the probe's code may call, by the names it imports.
+const std::map<std::string, void*>& probe_routines() {
+  static const std::map<std::string, void*> k_routines = {
+      {"RuntimeStackCheck", reinterpret_cast<void*>(&probe_stack_check)},
+      {"RuntimeBackgroundTask", reinterpret_cast<void*>(&probe_background_task)},
+      {"IntToFP", reinterpret_cast<void*>(&probe_int_to_fp)},
+      {"FPToInt", reinterpret_cast<void*>(&probe_fp_to_int)},
+      {"RuntimeUnlockObject", reinterpret_cast<void*>(&probe_unlock)},
+      {"Win32InstallPlugins", reinterpret_cast<void*>(&probe_nothing)},
+      {"RuntimeInit", reinterpret_cast<void*>(&probe_nothing)},
+      {"RuntimeRun", reinterpret_cast<void*>(&probe_nothing)},
+  };
+  return k_routines;
+}
+
+std::vector<std::uint8_t> read_segment(const char* name) {
+  std::ifstream in(std::string(Z_PROBE_IMAGE) + "/" + name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::uint32_t word_at(const std::uint8_t* bytes, std::uint32_t offset) {
+  std::uint32_t value;
+  std::memcpy(&value, bytes + offset, 4);
+  return value;
+}
+
+void add_to_word(std::uint8_t* bytes, std::uint32_t offset, std::uint32_t addend) {
+  const std::uint32_t value = word_at(bytes, offset) + addend;
+  std::memcpy(bytes + offset, &value, 4);
+}
+
+class ProbeImage {
+ public:
+  ProbeImage() {
+    const std::vector<std::uint8_t> code1 = read_segment("code1.dat");
+    m_code2 = read_segment("code2.dat");
+    m_data = read_segment("data1.dat");
+    m_data2 = read_segment("data2.dat");
+    m_code = static_cast<std::uint8_t*>(
+        ::VirtualAlloc(nullptr, code1.size(), MEM_COMMIT | MEM_RESERVE, PAGE_EXECUTE_READWRITE));
+    std::memcpy(m_code, code1.data(), code1.size());
+    link();
+    relocate_data();
+  }
+  ~ProbeImage() { ::VirtualFree(m_code, 0, MEM_RELEASE); }
+  ProbeImage(const ProbeImage&) = delete;
+  ProbeImage& operator=(const ProbeImage&) = delete;
+
+  bool loaded() const { return !m_code2.empty() && !m_data.empty(); }
+  const std::vector<std::string>& missing() const { return m_missing; }
+
+  // The routine of a method of class `class_name`, from its class descriptor.
+  void* method(const std::string& class_name, const std::string& method_name) const {
+    const auto* application = reinterpret_cast<const std::uint32_t*>(word_at(m_data.data(), 4));
+    for (std::uint32_t index = 0; index < application[0]; ++index) {
+      const auto* descriptor = reinterpret_cast<const std::uint32_t*>(application[1 + index]);
+      if (descriptor[0] != 0 || descriptor[2] == 0 || literal(descriptor[2]) != class_name) continue;
+      const std::uint32_t* field = descriptor + 4;
+      field += *field != 0 ? 3 : 1;     // lifecycle
+      field += 1;                        // interface flag
+      field += 1 + *field;               // interfaces
+      const std::uint32_t count = *field++;
+      for (std::uint32_t i = 0; i < count; ++i, field += 2)
+        if (literal(field[0]) == method_name) return reinterpret_cast<void*>(field[1]);
+    }
+    return nullptr;
+  }
+
+ private:
+  static std::string literal(std::uint32_t record) {
+    const auto* words = reinterpret_cast<const std::uint32_t*>(record);
+    return std::string(reinterpret_cast<const char*>(words[1]) + 1, words[3]);
+  }
+
+  // Imports become displacements along their chains; code-to-data words
+  // get the data's address added.
+  void link() {
+    const auto code_base = reinterpret_cast<std::uint32_t>(m_code);
+    for (std::size_t at = 0; at < m_code2.size();) {
+      if (m_code2[at] == 0x01) {
+        const std::uint32_t head = word_at(m_code2.data(), static_cast<std::uint32_t>(at + 1));
+        const std::string name(m_code2.begin() + static_cast<long>(at) + 6,
+                               m_code2.begin() + static_cast<long>(at) + 6 + m_code2[at + 5]);
+        auto routine = probe_routines().find(name);
+        if (routine == probe_routines().end()) m_missing.push_back(name);
+        for (std::uint32_t site = head; site != 0 && routine != probe_routines().end();) {
+          const std::uint32_t next = word_at(m_code, site);
+          const auto displacement = reinterpret_cast<std::uint32_t>(routine->second) - (code_base + site + 4);
+          std::memcpy(m_code + site, &displacement, 4);
+          site = next;
+        }
+        at += 6 + m_code2[at + 5];
+      } else if (m_code2[at] == 0x02) {
+        add_to_word(m_code, word_at(m_code2.data(), static_cast<std::uint32_t>(at + 1)),
+                    reinterpret_cast<std::uint32_t>(m_data.data()));
+        at += 5;
+      } else {
+        ++at;
+      }
+    }
+  }
+
+  void relocate_data() {
+    std::uint32_t cursor = 0;
+    for (std::size_t at = 0; at + 1 < m_data2.size(); at += 2) {
+      const std::uint16_t word = static_cast<std::uint16_t>(m_data2[at] | m_data2[at + 1] << 8);
+      if ((word & 0xF000) == 0x8000) {
+        cursor += (word & 0x0FFFU) + 1;
+        continue;
+      }
+      const bool code = (word & 0xFE00) == 0x4000 || (word & 0xFE00) == 0x4600;
+      const bool data = (word & 0xFE00) == 0x4200;
+      if (!code && !data) continue;
+      const auto base = code ? reinterpret_cast<std::uint32_t>(m_code) : reinterpret_cast<std::uint32_t>(m_data.data());
+      for (std::uint32_t i = 0; i <= (word & 0x01FFU); ++i, cursor += 4) add_to_word(m_data.data(), cursor, base);
+    }
+  }
+
+  std::uint8_t* m_code = nullptr;
+  std::vector<std::uint8_t> m_code2;
+  std::vector<std::uint8_t> m_data;
+  std::vector<std::uint8_t> m_data2;
+  std::vector<std::string> m_missing;
+};
+
+class GeneratedCode : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { s_image = new ProbeImage; }
+  static void TearDownTestSuite() {
+    delete s_image;
+    s_image = nullptr;
+  }
+  void SetUp() override {
+    ASSERT_TRUE(s_image->loaded()) << "the probe image was not built in " << Z_PROBE_IMAGE;
+    ASSERT_TRUE(s_image->missing().empty()) << "the probe imports " << s_image->missing().front();
+  }
+
+  template <typename Result, typename... Args>
+  Result call(const char* name, Args... args) {
+    void* routine = s_image->method("Probe", name);
+    EXPECT_NE(routine, nullptr) << name;
+    if (!routine) return Result{};
+    using Method = Result(__cdecl*)(void*, Args...);
+    return reinterpret_cast<Method>(routine)(nullptr, args...);
+  }
+
+  static ProbeImage* s_image;
+};
+
+ProbeImage* GeneratedCode::s_image = nullptr;
+
+TEST_F(GeneratedCode, IntegerArithmeticAndCallsBetweenMethods) {
+  EXPECT_EQ((call<std::int32_t>("Add", 40, 2)), 42);
+  EXPECT_EQ((call<std::int32_t>("Add", 2147483647, 1)), -2147483647 - 1) << "wraps at 32 bits";
+  EXPECT_EQ((call<std::int32_t>("Twice", 21)), 42);
+  EXPECT_EQ((call<std::int32_t>("UseByRef")), 42);
+}
+
+TEST_F(GeneratedCode, DivisionGivesZeroForZeroAndNeverFaults) {
+  EXPECT_EQ((call<std::int32_t>("Divide", 7, 2)), 3);
+  EXPECT_EQ((call<std::int32_t>("Divide", -7, 2)), -3);
+  EXPECT_EQ((call<std::int32_t>("Divide", 7, 0)), 0);
+  EXPECT_EQ((call<std::int32_t>("Divide", -2147483647 - 1, -1)), -2147483647 - 1);
+  EXPECT_EQ((call<std::int32_t>("Remainder", 7, 3)), 1);
+  EXPECT_EQ((call<std::int32_t>("Remainder", 7, 0)), 0);
+  EXPECT_EQ((call<std::int32_t>("Remainder", -2147483647 - 1, -1)), 0);
+}
+
+TEST_F(GeneratedCode, LoopsCountRightAndEndEveryIterationWithTheBackgroundTask) {
+  g_background_tasks = 0;
+  EXPECT_EQ((call<std::int32_t>("SumTo", 100)), 5050);
+  EXPECT_EQ(g_background_tasks, 100);
+  EXPECT_EQ((call<std::int32_t>("SumTo", 0)), 0) << "a loop whose limit is below its start never runs";
+  EXPECT_EQ((call<std::int32_t>("CountDown", 9)), 5) << "9, 7, 5, 3, 1";
+  EXPECT_EQ((call<std::int32_t>("Collatz", 27)), 111);
+  EXPECT_EQ((call<std::int32_t>("FirstSquareAbove", 50)), 8);
+  EXPECT_EQ((call<std::int32_t>("Last")), 2147483647) << "the loop ends instead of wrapping around";
+}
+
+TEST_F(GeneratedCode, DoublesComputeCompareAndTruncate) {
+  EXPECT_DOUBLE_EQ((call<double>("Hypot", 3.0, 4.0)), 23.5);
+  EXPECT_EQ((call<std::int32_t>("Truncate", 2.9)), 2);
+  EXPECT_EQ((call<std::int32_t>("Truncate", -2.9)), -2);
+  EXPECT_EQ((call<std::int32_t>("Bigger", 2.5, 1.5)), 1);
+  EXPECT_EQ((call<std::int32_t>("Bigger", 1.5, 2.5)), 0);
+  EXPECT_EQ((call<std::int32_t>("Bigger", 2.5, 2.5)), 0);
+}
+
+TEST_F(GeneratedCode, SelectCaseAndIfChainsTakeTheFirstMatch) {
+  EXPECT_EQ((call<std::int32_t>("Classify", 2)), 10);
+  EXPECT_EQ((call<std::int32_t>("Classify", 3)), 30);
+  EXPECT_EQ((call<std::int32_t>("Classify", -5)), -1);
+  EXPECT_EQ((call<std::int32_t>("Classify", 500)), 100);
+  EXPECT_EQ((call<std::int32_t>("Classify", 50)), 0);
+}
+
+}  // namespace

@@ -1,0 +1,103 @@
+' Methods that the generated-code test calls directly, one behaviour each.
+' They use numbers only, so the test needs no more of the runtime than the
+' few routines it supplies itself.
+Class Probe
+  Function Add(a As Integer, b As Integer) As Integer
+    Return a + b
+  End Function
+
+  Function Twice(a As Integer) As Integer
+    Return Add(a, a)
+  End Function
+
+  Function SumTo(n As Integer) As Integer
+    Dim total As Integer
+    For i = 1 To n
+      total = total + i
+    Next
+    Return total
+  End Function
+
+  Function CountDown(n As Integer) As Integer
+    Dim steps As Integer
+    For i = n To 1 Step -2
+      steps = steps + 1
+    Next
+    Return steps
+  End Function
+
+  Function Divide(a As Integer, b As Integer) As Integer
+    Return a \ b
+  End Function
+
+  Function Remainder(a As Integer, b As Integer) As Integer
+    Return a Mod b
+  End Function
+
+  Function Hypot(x As Double, y As Double) As Double
+    Return x * x + y * y - x / 2
+  End Function
+
+  Function Truncate(x As Double) As Integer
+    Dim n As Integer = x
+    Return n
+  End Function
+
+  Function Bigger(x As Double, y As Double) As Boolean
+    Return x > y
+  End Function
+
+  Function Classify(n As Integer) As Integer
+    Select Case n
+      Case 1, 2
+        Return 10
+      Case 3
+        Return 30
+      Case Else
+        If n < 0 Then
+          Return -1
+        ElseIf n > 100 Then
+          Return 100
+        End If
+    End Select
+    Return 0
+  End Function
+
+  Function Collatz(n As Integer) As Integer
+    Dim steps As Integer
+    While n <> 1
+      If n Mod 2 = 0 Then
+        n = n \ 2
+      Else
+        n = 3 * n + 1
+      End If
+      steps = steps + 1
+    Wend
+    Return steps
+  End Function
+
+  Function FirstSquareAbove(limit As Integer) As Integer
+    Dim k As Integer
+    Do
+      k = k + 1
+    Loop Until k * k > limit
+    Return k
+  End Function
+
+  Function Last() As Integer
+    Dim i As Integer
+    For i = 2147483645 To 2147483647
+    Next
+    Return i
+  End Function
+
+  Sub Increment(ByRef value As Integer)
+    value = value + 1
+  End Sub
+
+  Function UseByRef() As Integer
+    Dim v As Integer = 41
+    Increment(v)
+    Return v
+  End Function
+End Class
