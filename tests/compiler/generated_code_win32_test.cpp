@@ -1,8 +1,9 @@
 // Runs code that zc generated: the host zc compiles probe.zs into the four
 // development files at build time; this test loads them as the loader does
-// (imports linked by name to routines of its own, code and data relocated),
-// finds the methods of class Probe through their class descriptor and calls
-// them with the image's calling convention.
+// (imports linked by name to a few routines of its own, then to the
+// runtime's export table; code and data relocated), finds the methods of the
+// probe's classes through their class descriptors and calls them with the
+// image's calling convention. String results are checked for leaks.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -16,6 +17,9 @@
 #include <string>
 #include <vector>
 
+#include "runtime/core/export_table.h"
+#include "runtime/core/strings.h"
+
 namespace {
 
 int g_background_tasks = 0;
@@ -23,19 +27,15 @@ int g_background_tasks = 0;
 extern "C" {
 void __cdecl probe_stack_check() {}
 void __cdecl probe_background_task() { ++g_background_tasks; }
-double __cdecl probe_int_to_fp(std::int32_t value) { return value; }
-std::int32_t __cdecl probe_fp_to_int(double value) { return static_cast<std::int32_t>(std::trunc(value)); }
 void __cdecl probe_nothing() {}
 void __cdecl probe_unlock(void*) {}
 }
 
-// The routines the probe's code may call, by the names it imports.
+// Routines the runtime does not export yet, by the names the probe imports.
 const std::map<std::string, void*>& probe_routines() {
   static const std::map<std::string, void*> k_routines = {
       {"RuntimeStackCheck", reinterpret_cast<void*>(&probe_stack_check)},
       {"RuntimeBackgroundTask", reinterpret_cast<void*>(&probe_background_task)},
-      {"IntToFP", reinterpret_cast<void*>(&probe_int_to_fp)},
-      {"FPToInt", reinterpret_cast<void*>(&probe_fp_to_int)},
       {"RuntimeUnlockObject", reinterpret_cast<void*>(&probe_unlock)},
       {"Win32InstallPlugins", reinterpret_cast<void*>(&probe_nothing)},
       {"RuntimeInit", reinterpret_cast<void*>(&probe_nothing)},
@@ -103,6 +103,12 @@ class ProbeImage {
     return std::string(reinterpret_cast<const char*>(words[1]) + 1, words[3]);
   }
 
+  static const void* routine_named(const std::string& name) {
+    if (auto own = probe_routines().find(name); own != probe_routines().end()) return own->second;
+    const zrt::ExportSlot* slot = zrt::runtime_exports().find(name);
+    return slot ? slot->routine : nullptr;
+  }
+
   // Imports become displacements along their chains; code-to-data words
   // get the data's address added.
   void link() {
@@ -112,11 +118,11 @@ class ProbeImage {
         const std::uint32_t head = word_at(m_code2.data(), static_cast<std::uint32_t>(at + 1));
         const std::string name(m_code2.begin() + static_cast<long>(at) + 6,
                                m_code2.begin() + static_cast<long>(at) + 6 + m_code2[at + 5]);
-        auto routine = probe_routines().find(name);
-        if (routine == probe_routines().end()) m_missing.push_back(name);
-        for (std::uint32_t site = head; site != 0 && routine != probe_routines().end();) {
+        const void* routine = routine_named(name);
+        if (!routine) m_missing.push_back(name);
+        for (std::uint32_t site = head; site != 0 && routine;) {
           const std::uint32_t next = word_at(m_code, site);
-          const auto displacement = reinterpret_cast<std::uint32_t>(routine->second) - (code_base + site + 4);
+          const auto displacement = reinterpret_cast<std::uint32_t>(routine) - (code_base + site + 4);
           std::memcpy(m_code + site, &displacement, 4);
           site = next;
         }
@@ -168,7 +174,12 @@ class GeneratedCode : public ::testing::Test {
 
   template <typename Result, typename... Args>
   Result call(const char* name, Args... args) {
-    void* routine = s_image->method("Probe", name);
+    return call_of<Result>("Probe", name, args...);
+  }
+
+  template <typename Result, typename... Args>
+  Result call_of(const char* class_name, const char* name, Args... args) {
+    void* routine = s_image->method(class_name, name);
     EXPECT_NE(routine, nullptr) << name;
     if (!routine) return Result{};
     using Method = Result(__cdecl*)(void*, Args...);
@@ -223,6 +234,71 @@ TEST_F(GeneratedCode, SelectCaseAndIfChainsTakeTheFirstMatch) {
   EXPECT_EQ((call<std::int32_t>("Classify", -5)), -1);
   EXPECT_EQ((call<std::int32_t>("Classify", 500)), 100);
   EXPECT_EQ((call<std::int32_t>("Classify", 50)), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Strings made for a call and released after it; the test fails when the
+// generated code leaves a string behind or frees one it does not own.
+class GeneratedStrings : public GeneratedCode {
+ protected:
+  void SetUp() override {
+    GeneratedCode::SetUp();
+    m_live = zrt::live_string_count();
+  }
+  void TearDown() override { EXPECT_EQ(zrt::live_string_count(), m_live) << "a string leaked"; }
+
+  // Calls a method of Words and returns its String result's text, released.
+  template <typename... Args>
+  std::string text_of(const char* name, Args... args) {
+    ZString* result = call_of<ZString*>("Words", name, args...);
+    std::string text(zrt::string_text(result));
+    zrt::unlock_string(result);
+    return text;
+  }
+
+  std::int64_t m_live = 0;
+};
+
+TEST_F(GeneratedStrings, JoinsLiteralsAndArgumentsAndReturnsAnOwnedResult) {
+  ZString* name = zrt::make_string("World");
+  EXPECT_EQ(text_of("Greet", name), "Hello, World!");
+  EXPECT_EQ(text_of("Greet", static_cast<ZString*>(nullptr)), "Hello, !") << "the empty string is Nil";
+  zrt::unlock_string(name);
+}
+
+TEST_F(GeneratedStrings, LoopsBuildStringsFromResultsWithoutLeaking) {
+  EXPECT_EQ(text_of("Digits", 12), "123456789101112");
+  EXPECT_EQ(text_of("Digits", 0), "");
+}
+
+TEST_F(GeneratedStrings, OwnedArgumentsAreReleasedAfterTheCall) {
+  ZString* a = zrt::make_string("abc");
+  ZString* b = zrt::make_string("de");
+  EXPECT_EQ((call_of<std::int32_t>("Words", "Size", a, b)), 5);
+  zrt::unlock_string(a);
+  zrt::unlock_string(b);
+}
+
+TEST_F(GeneratedStrings, SelectAndEqualityCompareStringsByText) {
+  ZString* two = zrt::make_string("TWO");
+  ZString* one = zrt::make_string("one");
+  ZString* other = zrt::make_string("four");
+  EXPECT_EQ((call_of<std::int32_t>("Words", "Kind", one)), 1);
+  EXPECT_EQ((call_of<std::int32_t>("Words", "Kind", two)), 2) << "the runtime's comparison ignores case";
+  EXPECT_EQ((call_of<std::int32_t>("Words", "Kind", other)), 0);
+  EXPECT_EQ((call_of<std::int32_t>("Words", "Same", one, one)), 1);
+  EXPECT_EQ((call_of<std::int32_t>("Words", "Same", one, other)), 0);
+  for (ZString* s : {two, one, other}) zrt::unlock_string(s);
+}
+
+TEST_F(GeneratedStrings, StoringAVariableIntoItselfAndOverwritingAParameterKeepCountsRight) {
+  ZString* original = zrt::make_string("kept");
+  EXPECT_EQ(text_of("Keep", original), "kept");
+  EXPECT_EQ(zrt::string_text(original), "kept") << "the caller's string is untouched";
+  zrt::unlock_string(original);
 }
 
 }  // namespace

@@ -101,3 +101,44 @@ Class Probe
     Return v
   End Function
 End Class
+
+' Strings, linked to the runtime's own string routines.
+Class Words
+  Function Greet(name As String) As String
+    Return "Hello, " + name + "!"
+  End Function
+
+  Function Digits(n As Integer) As String
+    Dim s As String
+    For i = 1 To n
+      Dim piece As String = Str(i)
+      s = s + piece
+    Next
+    Return s
+  End Function
+
+  Function Size(a As String, b As String) As Integer
+    Return Len(a + b)
+  End Function
+
+  Function Kind(s As String) As Integer
+    Select Case s
+      Case "one"
+        Return 1
+      Case "two", "three"
+        Return 2
+    End Select
+    Return 0
+  End Function
+
+  Function Same(a As String, b As String) As Boolean
+    Return a = b
+  End Function
+
+  Function Keep(s As String) As String
+    Dim copy As String = s
+    copy = copy
+    s = "changed"
+    Return copy
+  End Function
+End Class
