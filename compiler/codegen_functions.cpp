@@ -1,6 +1,7 @@
 // Functions: the frame (parameters above the frame pointer, the first local
 // at -4, then locals and hidden slots), the prologue that zeroes the frame,
-// takes a reference to every reference parameter and calls the stack check,
+// copies every reference parameter with a reference of its own and calls the
+// stack check,
 // the one exit that releases what the frame holds and ends in "leave; ret"
 // with the cleanup trailer, and the handlers behind the body.
 #include "compiler/codegen_internal.h"
@@ -60,11 +61,20 @@ void CodeGenerator::allocate_frame(const FunctionPlan& plan) {
     for (const Parameter& parameter : plan.method->parameters) {
       if (!parameter.symbol) continue;
       FrameSlot slot{offset, parameter.symbol->type, parameter.by_ref};
-      m_function.slots[parameter.symbol] = slot;
-      if (!parameter.by_ref && parameter.symbol->type->is_reference() &&
-          parameter.symbol->type->kind != TypeKind::Array)
-        m_function.released.push_back(slot);
       offset += parameter_bytes(parameter);
+      const bool counted = !parameter.by_ref && parameter.symbol->type->is_reference() &&
+                           parameter.symbol->type->kind != TypeKind::Array;
+      if (!counted) {
+        m_function.slots[parameter.symbol] = slot;
+        continue;
+      }
+      // The pushed argument belongs to the caller, which releases it after
+      // the call or as an exception passes; the method works on a copy of
+      // its own, with its own reference.
+      const FrameSlot copy{allocate_hidden(4), slot.type, false};
+      m_function.slots[parameter.symbol] = copy;
+      m_function.parameter_copies.emplace_back(slot.offset, copy);
+      m_function.released.push_back(copy);
     }
     if (plan.method->symbol && plan.method->symbol->signature.result->kind != TypeKind::Void) {
       const Type* type = plan.method->symbol->signature.result;
@@ -135,10 +145,11 @@ void CodeGenerator::emit_prologue(const FunctionPlan& plan) {
   m_out.emit("movl %esp, %ebp");
   m_out.emit("subl $" + std::to_string(m_function.frame_size) + ", %esp");
   for (int offset = 4; offset <= m_function.frame_size; offset += 4) m_out.emit("movl $0, " + frame_operand(-offset));
-  for (const FrameSlot& slot : m_function.released) {
-    if (slot.offset < 0) continue;
-    m_out.push(frame_operand(slot.offset));
-    call_routine(is_string(slot.type) ? routines::lock_string : routines::lock_object);
+  for (const auto& [argument, copy] : m_function.parameter_copies) {
+    m_out.emit("movl " + frame_operand(argument) + ", %eax");
+    m_out.emit("movl %eax, " + frame_operand(copy.offset));
+    m_out.push("%eax");
+    call_routine(is_string(copy.type) ? routines::lock_string : routines::lock_object);
     m_out.drop(1);
   }
   call_routine(routines::stack_check);

@@ -50,6 +50,7 @@ struct FunctionState {
   std::map<const Stmt*, int> hidden;  // For limits and steps, Select subjects
   std::vector<FrameSlot> released;    // reference slots released on exit and listed in the trailer
   std::vector<FrameSlot> arrays;      // local arrays disposed on exit
+  std::vector<std::pair<int, FrameSlot>> parameter_copies;  // argument offset, the method's own copy
   int frame_size = 4;                 // bytes below the frame pointer; -4 is the first local
   std::string exit_label;
   FrameSlot result;                   // type null for a Sub

@@ -17,7 +17,11 @@
 #include <string>
 #include <vector>
 
+#include "runtime/core/class_table.h"
 #include "runtime/core/export_table.h"
+#include "runtime/core/image_bases.h"
+#include "runtime/core/objects.h"
+#include "runtime/core/runtime_classes.h"
 #include "runtime/core/strings.h"
 
 namespace {
@@ -28,7 +32,6 @@ extern "C" {
 void __cdecl probe_stack_check() {}
 void __cdecl probe_background_task() { ++g_background_tasks; }
 void __cdecl probe_nothing() {}
-void __cdecl probe_unlock(void*) {}
 }
 
 // Routines the runtime does not export yet, by the names the probe imports.
@@ -36,7 +39,6 @@ const std::map<std::string, void*>& probe_routines() {
   static const std::map<std::string, void*> k_routines = {
       {"RuntimeStackCheck", reinterpret_cast<void*>(&probe_stack_check)},
       {"RuntimeBackgroundTask", reinterpret_cast<void*>(&probe_background_task)},
-      {"RuntimeUnlockObject", reinterpret_cast<void*>(&probe_unlock)},
       {"Win32InstallPlugins", reinterpret_cast<void*>(&probe_nothing)},
       {"RuntimeInit", reinterpret_cast<void*>(&probe_nothing)},
       {"RuntimeRun", reinterpret_cast<void*>(&probe_nothing)},
@@ -70,6 +72,7 @@ class ProbeImage {
     m_code = static_cast<std::uint8_t*>(
         ::VirtualAlloc(nullptr, code1.size(), MEM_COMMIT | MEM_RESERVE, PAGE_EXECUTE_READWRITE));
     std::memcpy(m_code, code1.data(), code1.size());
+    m_code_size = code1.size();
     link();
     relocate_data();
   }
@@ -78,6 +81,21 @@ class ProbeImage {
   ProbeImage& operator=(const ProbeImage&) = delete;
 
   bool loaded() const { return !m_code2.empty() && !m_data.empty(); }
+
+  // What the runtime's start would do for the exception walk and the object
+  // model: know where the image lies and build the class table.
+  std::string install() {
+    zrt::register_runtime_classes(nullptr);
+    zrt::set_image_segments({reinterpret_cast<zrt::Address>(m_code), std::span(m_code, m_code_size)},
+                            {reinterpret_cast<zrt::Address>(m_data.data()), std::span(m_data)});
+    const auto built = zrt::build_class_table(zrt::image_data(), word_at(m_data.data(), 4), &zrt::find_runtime_class);
+    return built.built ? "" : built.error;
+  }
+  static void uninstall() {
+    zrt::destroy_class_table();
+    zrt::set_image_segments({}, {});
+    zrt::unregister_runtime_classes();
+  }
   const std::vector<std::string>& missing() const { return m_missing; }
 
   // The routine of a method of class `class_name`, from its class descriptor.
@@ -154,6 +172,7 @@ class ProbeImage {
   }
 
   std::uint8_t* m_code = nullptr;
+  std::size_t m_code_size = 0;
   std::vector<std::uint8_t> m_code2;
   std::vector<std::uint8_t> m_data;
   std::vector<std::uint8_t> m_data2;
@@ -162,14 +181,19 @@ class ProbeImage {
 
 class GeneratedCode : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { s_image = new ProbeImage; }
+  static void SetUpTestSuite() {
+    s_image = new ProbeImage;
+    if (s_image->loaded()) s_install_error = s_image->install();
+  }
   static void TearDownTestSuite() {
+    ProbeImage::uninstall();
     delete s_image;
     s_image = nullptr;
   }
   void SetUp() override {
     ASSERT_TRUE(s_image->loaded()) << "the probe image was not built in " << Z_PROBE_IMAGE;
     ASSERT_TRUE(s_image->missing().empty()) << "the probe imports " << s_image->missing().front();
+    ASSERT_EQ(s_install_error, "");
   }
 
   template <typename Result, typename... Args>
@@ -187,9 +211,11 @@ class GeneratedCode : public ::testing::Test {
   }
 
   static ProbeImage* s_image;
+  static std::string s_install_error;
 };
 
 ProbeImage* GeneratedCode::s_image = nullptr;
+std::string GeneratedCode::s_install_error;
 
 TEST_F(GeneratedCode, IntegerArithmeticAndCallsBetweenMethods) {
   EXPECT_EQ((call<std::int32_t>("Add", 40, 2)), 42);
@@ -248,7 +274,10 @@ class GeneratedStrings : public GeneratedCode {
     GeneratedCode::SetUp();
     m_live = zrt::live_string_count();
   }
-  void TearDown() override { EXPECT_EQ(zrt::live_string_count(), m_live) << "a string leaked"; }
+  void TearDown() override {
+    EXPECT_EQ(zrt::live_string_count(), m_live) << "a string leaked";
+    EXPECT_EQ(zrt::live_object_count(), 0U) << "an object leaked";
+  }
 
   // Calls a method of Words and returns its String result's text, released.
   template <typename... Args>
@@ -299,6 +328,34 @@ TEST_F(GeneratedStrings, StoringAVariableIntoItselfAndOverwritingAParameterKeepC
   EXPECT_EQ(text_of("Keep", original), "kept");
   EXPECT_EQ(zrt::string_text(original), "kept") << "the caller's string is untouched";
   zrt::unlock_string(original);
+}
+
+}  // namespace
+
+namespace {
+
+using GeneratedExceptions = GeneratedStrings;
+
+TEST_F(GeneratedExceptions, WalkReleasesArgumentsLocalsAndTheExceptionOfEveryFrameItLeaves) {
+  ZString* text = zrt::make_string("abc");
+  EXPECT_EQ((call_of<std::int32_t>("Guard", "Outer", text)), -1);
+  zrt::unlock_string(text);
+}
+
+TEST_F(GeneratedExceptions, RaisingFromAHandlerGoesPastItsOwnHandlersToTheCaller) {
+  EXPECT_EQ((call_of<std::int32_t>("Guard", "Catch")), 7);
+}
+
+TEST_F(GeneratedExceptions, HandlerStillSeesWhatItsFunctionStoredBeforeTheRaise) {
+  ZString* text = zrt::make_string("ab");
+  ZString* result = call_of<ZString*>("Guard", "Kept", text);
+  EXPECT_EQ(zrt::string_text(result), "abx");
+  zrt::unlock_string(result);
+  zrt::unlock_string(text);
+}
+
+TEST_F(GeneratedExceptions, ObjectsAreCreatedTestedAndCastWithIllegalCastsCaught) {
+  EXPECT_EQ((call_of<std::int32_t>("Guard", "Made")), 21);
 }
 
 }  // namespace

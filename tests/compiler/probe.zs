@@ -142,3 +142,50 @@ Class Words
     Return copy
   End Function
 End Class
+
+' Exceptions, raised and taken by the runtime's own walk over these frames.
+Class Guard
+  Function Inner(s As String) As Integer
+    Dim local As String = s + "!"
+    Raise New NilObjectException
+    Return 1
+  End Function
+
+  Function Outer(s As String) As Integer
+    Return Inner(s + "?") + 1
+  Exception
+    Return -1
+  End Function
+
+  Function Again() As Integer
+    Raise New NilObjectException
+  Exception err As NilObjectException
+    Raise err
+  End Function
+
+  Function Catch() As Integer
+    Return Again()
+  Exception err As NilObjectException
+    Return 7
+  End Function
+
+  Function Kept(s As String) As String
+    s = s + "x"
+    Raise New NilObjectException
+  Exception
+    Return s
+  End Function
+
+  Function Cast(o As Object) As Integer
+    Dim g As Guard = Guard(o)
+    Return 1
+  Exception err As IllegalCastException
+    Return 2
+  End Function
+
+  Function Made() As Integer
+    Dim g As Guard = New Guard
+    If g IsA Guard Then Return Cast(g) + Cast(New NilObjectException) * 10
+    Return 0
+  End Function
+End Class
