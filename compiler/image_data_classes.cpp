@@ -2,6 +2,8 @@
 // one class descriptor per class-table entry (kind 1 names a runtime class;
 // kind 0 describes a program class, a window, or a control's nameless
 // subclass holding its handlers), and the application descriptor.
+#include <algorithm>
+
 #include "compiler/codegen_internal.h"
 #include "compiler/names.h"
 
@@ -77,8 +79,16 @@ void CodeGenerator::write_class_descriptor(int index, const ClassTableEntry& ent
   if (needs_lifecycle(info)) fields.insert(fields.end(), {"1", lifecycle_label(info, true), lifecycle_label(info, false)});
   else fields.push_back("0");
   fields.push_back(info.is_interface ? "1" : "0");
-  fields.push_back(std::to_string(info.interfaces.size()));
-  for (const ClassInfo* implemented : info.interfaces) fields.push_back(std::to_string(m_layout.class_index(implemented)));
+  // Every class lists the interfaces of its bases too: the runtime answers an
+  // interface call from the first class up the chain that lists the
+  // interface, and only this class's table finds the methods it redeclares.
+  std::vector<const ClassInfo*> interfaces;
+  for (const ClassInfo* level = &info; level && !level->is_runtime; level = level->base)
+    for (const ClassInfo* implemented : level->interfaces)
+      if (std::find(interfaces.begin(), interfaces.end(), implemented) == interfaces.end())
+        interfaces.push_back(implemented);
+  fields.push_back(std::to_string(interfaces.size()));
+  for (const ClassInfo* implemented : interfaces) fields.push_back(std::to_string(m_layout.class_index(implemented)));
   std::vector<std::string> methods;
   std::vector<std::string> handlers;
   int method_count = 0;

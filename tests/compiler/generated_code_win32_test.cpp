@@ -359,3 +359,29 @@ TEST_F(GeneratedExceptions, ObjectsAreCreatedTestedAndCastWithIllegalCastsCaught
 }
 
 }  // namespace
+
+namespace {
+
+using GeneratedObjects = GeneratedStrings;
+
+TEST_F(GeneratedObjects, InterfaceAndVirtualCallsReachTheObjectsOwnMethods) {
+  EXPECT_DOUBLE_EQ((call_of<double>("Objects", "Areas")), 21.0) << "3 * 2 * 2 for the circle, 3 * 3 for the square";
+}
+
+TEST_F(GeneratedObjects, ConstructorsRunRootFirstAndFieldsAreReleasedWithTheirObject) {
+  ZString* names = call_of<ZString*>("Objects", "Names");
+  EXPECT_EQ(zrt::string_text(names), "round circle/a shape/shape");
+  zrt::unlock_string(names);
+}
+
+TEST_F(GeneratedObjects, ArrayFieldsAndLocalArraysHoldTheirElements) {
+  EXPECT_EQ((call_of<std::int32_t>("Objects", "CellsOf")), 9);
+  EXPECT_EQ((call_of<std::int32_t>("Objects", "LocalArray", 2)), 110);
+}
+
+TEST_F(GeneratedObjects, GlobalsLiveInTheImageData) {
+  const std::int32_t first = call_of<std::int32_t>("Objects", "Count");
+  EXPECT_EQ((call_of<std::int32_t>("Objects", "Count")), first + 1);
+}
+
+}  // namespace

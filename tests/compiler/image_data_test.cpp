@@ -105,9 +105,19 @@ End Class
 Interface Area
   Function Area() As Double
 End Interface
+Class Big Inherits Square
+  Function Area() As Double
+    Return 16
+  End Function
+End Class
 )", tables());
   ASSERT_TRUE(built.segments) << built.errors;
   const DataView data(*built.segments);
+  // A subclass lists its base's interfaces itself, so that interface calls
+  // on it find the methods it declares again.
+  const std::uint32_t big = data.class_descriptor(*data.class_named("Big"));
+  ASSERT_EQ(data.word(big + 24), 1U);
+  EXPECT_EQ(data.word(big + 28), *data.class_named("Area"));
   const auto area = data.class_named("Area");
   const auto square = data.class_named("Square");
   ASSERT_TRUE(area && square);

@@ -189,3 +189,83 @@ Class Guard
     Return 0
   End Function
 End Class
+
+' Objects: fields, lifecycle, virtual and interface calls, arrays, globals.
+Dim Calls As Integer
+
+Interface Area
+  Function Area() As Double
+End Interface
+
+Class Shape Implements Area
+  Property Name As String
+  Property Cells(4) As Integer
+  Property Side As Double
+  Sub Constructor()
+    Name = "shape"
+    Cells(2) = 5
+  End Sub
+  Function Area() As Double
+    Return Side * Side
+  End Function
+  Function Describe() As String
+    Return "a " + Name
+  End Function
+End Class
+
+Class Circle Inherits Shape
+  Property Radius As Double
+  Sub Constructor(r As Double)
+    Radius = r
+    Name = "circle"
+  End Sub
+  Function Area() As Double
+    Return 3 * Radius * Radius
+  End Function
+  Function Describe() As String
+    Return "round " + Name
+  End Function
+End Class
+
+Class Objects
+  Function Areas() As Double
+    Dim a As Area = New Circle(2.0)
+    Dim s As Shape = New Shape
+    s.Side = 3
+    Dim b As Area = s
+    Return a.Area() + b.Area()
+  End Function
+
+  Function Make() As Shape
+    Return New Shape
+  End Function
+
+  Function Names() As String
+    Dim s As Shape = New Circle(1.0)
+    Return s.Describe() + "/" + Make().Describe() + "/" + Make().Name
+  End Function
+
+  Function CellsOf() As Integer
+    Dim s As Shape = New Shape
+    s.Cells(3) = 4
+    Return s.Cells(2) + s.Cells(3)
+  End Function
+
+  Function LocalArray(n As Integer) As Integer
+    Dim values(10) As Integer
+    Dim total As Integer
+    Dim i As Integer
+    For i = 0 To 10
+      values(i) = i * n
+    Next
+    For i = 0 To 10
+      total = total + values(i)
+    Next
+    Return total
+  End Function
+
+  Function Count() As Integer
+    Calls = Calls + 1
+    Return Calls
+  End Function
+End Class
