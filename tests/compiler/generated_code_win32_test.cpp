@@ -385,3 +385,44 @@ TEST_F(GeneratedObjects, GlobalsLiveInTheImageData) {
 }
 
 }  // namespace
+
+namespace {
+
+using GeneratedForms = GeneratedStrings;
+
+TEST_F(GeneratedForms, SinglesAreStoredAsFloats) {
+  EXPECT_FLOAT_EQ((call_of<float>("Forms", "Half", 5.0f)), 2.5f);
+}
+
+TEST_F(GeneratedForms, ByRefStringsAreWrittenThroughWithTheirCounts) {
+  ZString* result = call_of<ZString*>("Forms", "Appended");
+  EXPECT_EQ(zrt::string_text(result), "abc");
+  zrt::unlock_string(result);
+}
+
+TEST_F(GeneratedForms, BooleanAndBitwiseOperators) {
+  EXPECT_EQ((call_of<std::int32_t>("Forms", "Logic", 1, 1)), 2011);
+  EXPECT_EQ((call_of<std::int32_t>("Forms", "Logic", 0, 1)), 2110);
+  EXPECT_EQ((call_of<std::int32_t>("Forms", "Logic", 0, 0)), 2100);
+}
+
+TEST_F(GeneratedForms, StringsCompareInOrder) {
+  ZString* apple = zrt::make_string("apple");
+  ZString* pear = zrt::make_string("Pear");
+  EXPECT_EQ((call_of<std::int32_t>("Forms", "Before", apple, pear)), 1);
+  EXPECT_EQ((call_of<std::int32_t>("Forms", "Before", pear, apple)), 0);
+  zrt::unlock_string(apple);
+  zrt::unlock_string(pear);
+}
+
+TEST_F(GeneratedForms, DoubleLoopsExitsAndPowers) {
+  EXPECT_EQ((call_of<std::int32_t>("Forms", "Steps")), 5);
+  EXPECT_EQ((call_of<std::int32_t>("Forms", "Exits")), 53);
+  EXPECT_DOUBLE_EQ((call_of<double>("Forms", "Power")), 1027.5);
+}
+
+TEST_F(GeneratedForms, UsingANilObjectRaisesTheNilObjectException) {
+  EXPECT_EQ((call_of<std::int32_t>("Forms", "NilCall")), -7);
+}
+
+}  // namespace

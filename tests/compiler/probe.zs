@@ -269,3 +269,67 @@ Class Objects
     Return Calls
   End Function
 End Class
+
+' More forms: Single, ByRef strings, Boolean operators, string order, Double
+' loops, exits, powers, and a nil object met at run time.
+Class Forms
+  Function Half(x As Single) As Single
+    Return x / 2
+  End Function
+
+  Sub Append(ByRef s As String, tail As String)
+    s = s + tail
+  End Sub
+
+  Function Appended() As String
+    Dim s As String = "a"
+    Append(s, "b")
+    Append(s, "c")
+    Return s
+  End Function
+
+  Function Logic(a As Boolean, b As Boolean) As Integer
+    Dim result As Integer
+    If a And b Then result = result + 1
+    If a Or b Then result = result + 10
+    If Not a Then result = result + 100
+    Return result + (6 And 3) * 1000
+  End Function
+
+  Function Before(a As String, b As String) As Boolean
+    Return a < b
+  End Function
+
+  Function Steps() As Integer
+    Dim count As Integer
+    Dim x As Double
+    For x = 0.5 To 2.5 Step 0.5
+      count = count + 1
+    Next
+    Return count
+  End Function
+
+  Function Exits() As Integer
+    Dim n As Integer
+    While True
+      n = n + 1
+      If n = 3 Then Exit While
+    Wend
+    Do
+      n = n + 10
+      If n > 50 Then Exit Do
+    Loop
+    Return n
+  End Function
+
+  Function Power() As Double
+    Return 2 ^ 10 + 7 / 2
+  End Function
+
+  Function NilCall() As Integer
+    Dim s As Shape
+    Return Len(s.Describe())
+  Exception err As NilObjectException
+    Return -7
+  End Function
+End Class
