@@ -231,7 +231,9 @@ void CodeGenerator::emit_trailer() {
                                   ? handler.symbol->type->class_info
                                   : nullptr;
     // A handler without a class takes every exception: all derive from the root.
-    const int index = m_layout.class_index(caught ? caught : runtime_class("RuntimeException"));
+    const ClassInfo* taken = caught ? caught : runtime_class("RuntimeException");
+    if (!taken) error(handler.pos, "a handler without a class needs the runtime's class RuntimeException");
+    const int index = taken ? m_layout.class_index(taken) : 0;
     const int displacement = trailer_end + 5 * k - (7 * k + 3);
     m_out.emit(".byte " + std::to_string(k_trailer_handler) + ", " + big_endian(static_cast<std::uint32_t>(index), 2) +
                ", " + big_endian(static_cast<std::uint32_t>(displacement), 4));

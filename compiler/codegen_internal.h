@@ -102,6 +102,14 @@ class CodeGenerator {
   void generate_dim(const DimStmt& statement);
   void generate_if(const IfStmt& statement);
   void generate_for(const ForStmt& statement);
+  // A For loop's hidden slots: its limit, then its step.
+  struct ForSlots {
+    FrameSlot limit;
+    FrameSlot step;
+    bool real;
+  };
+  ForSlots for_slots(const ForStmt& statement) const;
+  void generate_for_test(const ForStmt& statement, const ForSlots& slots, const std::string& exit);
   void generate_while(const WhileStmt& statement);
   void generate_do(const DoStmt& statement);
   void generate_select(const SelectStmt& statement);

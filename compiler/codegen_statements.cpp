@@ -160,79 +160,90 @@ void CodeGenerator::generate_do(const DoStmt& statement) {
 void CodeGenerator::generate_for(const ForStmt& statement) {
   const Expr& variable = *statement.variable;
   const Type* type = variable.type;
-  const bool real = value_class(type) == ValueClass::Real;
-  const int limit = m_function.hidden.at(&statement);
-  const int step = limit + storage_size(type);
-  const FrameSlot limit_slot{limit, real ? m_semantics.types.double_type() : type, false};
-  const FrameSlot step_slot{step, limit_slot.type, false};
+  const ForSlots slots = for_slots(statement);
   store_value_to(variable, [&] { return generate_as(*statement.first, type); });
-  store_slot(limit_slot, generate_as(*statement.last, limit_slot.type));
+  store_slot(slots.limit, generate_as(*statement.last, slots.limit.type));
   if (statement.step) {
-    store_slot(step_slot, generate_as(*statement.step, step_slot.type));
-  } else if (real) {
+    store_slot(slots.step, generate_as(*statement.step, slots.step.type));
+  } else if (slots.real) {
     m_out.emit("fld1");
-    store_slot(step_slot, {ValueClass::Real, false});
+    store_slot(slots.step, {ValueClass::Real, false});
   } else {
-    m_out.emit("movl $1, " + frame_operand(step));
+    m_out.emit("movl $1, " + frame_operand(slots.step.offset));
   }
   const std::string top = m_out.new_label();
   const std::string exit = m_out.new_label();
-  const std::string body = m_out.new_label();
   m_out.label(top);
+  generate_for_test(statement, slots, exit);
+  m_function.loops.push_back({ExitTarget::For, exit});
+  generate_block(statement.body);
+  m_function.loops.pop_back();
+  store_value_to(variable, [&] {
+    if (slots.real) {
+      generate_as(variable, slots.step.type);
+      m_out.emit("faddl " + frame_operand(slots.step.offset));
+    } else {
+      generate(variable);
+      m_out.emit("addl " + frame_operand(slots.step.offset) + ", %eax");
+      // A step past the largest or smallest Integer ends the loop instead
+      // of wrapping around to start it again.
+      m_out.emit("jo " + exit);
+    }
+    return Value{slots.real ? ValueClass::Real : ValueClass::Word, false};
+  });
+  generate_loop_end(top);
+  m_out.label(exit);
+}
+
+CodeGenerator::ForSlots CodeGenerator::for_slots(const ForStmt& statement) const {
+  const Type* type = statement.variable->type;
+  const bool real = value_class(type) == ValueClass::Real;
+  const int limit = m_function.hidden.at(&statement);
+  const Type* kept = real ? m_semantics.types.double_type() : type;
+  return {{limit, kept, false}, {limit + storage_size(type), kept, false}, real};
+}
+
+// Leaves for `exit` once the variable has passed the limit; with a step whose
+// sign is only known at run time, in the direction the step has then.
+void CodeGenerator::generate_for_test(const ForStmt& statement, const ForSlots& slots, const std::string& exit) {
+  const Expr& variable = *statement.variable;
   auto compare_and_leave = [&](int sign) {
-    if (real) {
+    if (slots.real) {
       // The variable is loaded first: loading may call a getter, and calls
       // want the x87 stack empty. Then ST0 is the limit and ST1 the variable.
-      generate_as(variable, step_slot.type);
-      m_out.emit("fldl " + frame_operand(limit));
+      generate_as(variable, slots.step.type);
+      m_out.emit("fldl " + frame_operand(slots.limit.offset));
       m_out.emit("fucomip %st(1), %st");
       m_out.emit("fstp %st(0)");
       m_out.emit((sign > 0 ? "jb " : "ja ") + exit);
     } else {
       generate(variable);
-      m_out.emit("cmpl " + frame_operand(limit) + ", %eax");
+      m_out.emit("cmpl " + frame_operand(slots.limit.offset) + ", %eax");
       m_out.emit((sign > 0 ? "jg " : "jl ") + exit);
     }
   };
   const int sign = known_step_sign(statement.step.get());
   if (sign != 0) {
     compare_and_leave(sign);
-  } else {
-    const std::string downward = m_out.new_label();
-    if (real) {
-      m_out.emit("fldz");
-      m_out.emit("fldl " + frame_operand(step));
-      m_out.emit("fucomip %st(1), %st");
-      m_out.emit("fstp %st(0)");
-      m_out.emit("jb " + downward);
-    } else {
-      m_out.emit("cmpl $0, " + frame_operand(step));
-      m_out.emit("jl " + downward);
-    }
-    compare_and_leave(1);
-    m_out.emit("jmp " + body);
-    m_out.label(downward);
-    compare_and_leave(-1);
+    return;
   }
+  const std::string downward = m_out.new_label();
+  const std::string body = m_out.new_label();
+  if (slots.real) {
+    m_out.emit("fldz");
+    m_out.emit("fldl " + frame_operand(slots.step.offset));
+    m_out.emit("fucomip %st(1), %st");
+    m_out.emit("fstp %st(0)");
+    m_out.emit("jb " + downward);
+  } else {
+    m_out.emit("cmpl $0, " + frame_operand(slots.step.offset));
+    m_out.emit("jl " + downward);
+  }
+  compare_and_leave(1);
+  m_out.emit("jmp " + body);
+  m_out.label(downward);
+  compare_and_leave(-1);
   m_out.label(body);
-  m_function.loops.push_back({ExitTarget::For, exit});
-  generate_block(statement.body);
-  m_function.loops.pop_back();
-  store_value_to(variable, [&] {
-    if (real) {
-      generate_as(variable, step_slot.type);
-      m_out.emit("faddl " + frame_operand(step));
-    } else {
-      generate(variable);
-      m_out.emit("addl " + frame_operand(step) + ", %eax");
-      // A step past the largest or smallest Integer ends the loop instead
-      // of wrapping around to start it again.
-      m_out.emit("jo " + exit);
-    }
-    return Value{real ? ValueClass::Real : ValueClass::Word, false};
-  });
-  generate_loop_end(top);
-  m_out.label(exit);
 }
 
 // The subject is evaluated once into a hidden slot; each Case value is
