@@ -180,6 +180,9 @@ class CodeGenerator {
   void write_globals();
   void write_class_descriptors();
   void write_class_descriptor(int index, const ClassTableEntry& entry);
+  std::vector<std::string> control_descriptor(const ClassTableEntry& entry);
+  std::vector<std::string> class_descriptor(const ClassInfo& info);
+  void append_members(const ClassInfo& info, std::vector<std::string>& fields);
   void write_window_definitions();
   void write_window_definition(const ClassInfo& window);
   void write_menu_definition();

@@ -57,24 +57,26 @@ void CodeGenerator::write_class_descriptor(int index, const ClassTableEntry& ent
     m_out.emit(".long 1, " + literal_label(entry.info->name));
     return;
   }
+  const std::vector<std::string> fields = entry.control ? control_descriptor(entry) : class_descriptor(*entry.info);
+  m_out.emit(".long " + words(fields));
+}
+
+// A control's own subclass: its class's size, no name, only handlers.
+std::vector<std::string> CodeGenerator::control_descriptor(const ClassTableEntry& entry) {
   const ClassInfo& info = *entry.info;
-  std::vector<std::string> fields{"0"};
-  if (entry.control) {
-    // A control's own subclass: its class's size, no name, only handlers.
-    fields.push_back(std::to_string(m_layout.instance_size(&info)));
-    fields.push_back("0");
-    fields.push_back(std::to_string(m_layout.class_index(&info)));
-    fields.insert(fields.end(), {"0", "0", "0", "0"});
-    fields.push_back(std::to_string(entry.control->handlers.size()));
-    for (const MethodDecl& handler : entry.control->handlers)
-      fields.insert(fields.end(), {literal_label(std::string(handler.name)),
-                                   control_handler_label(*entry.window, *entry.control, handler), "0"});
-    fields.insert(fields.end(), {"0", "1", "0"});
-    m_out.emit(".long " + words(fields));
-    return;
-  }
-  fields.push_back(std::to_string(m_layout.instance_size(&info)));
-  fields.push_back(literal_label(info.name));
+  std::vector<std::string> fields{"0", std::to_string(m_layout.instance_size(&info)), "0",
+                                  std::to_string(m_layout.class_index(&info))};
+  fields.insert(fields.end(), {"0", "0", "0", "0"});  // no lifecycle, not an interface, none, no methods
+  fields.push_back(std::to_string(entry.control->handlers.size()));
+  for (const MethodDecl& handler : entry.control->handlers)
+    fields.insert(fields.end(), {literal_label(std::string(handler.name)),
+                                 control_handler_label(*entry.window, *entry.control, handler), "0"});
+  fields.insert(fields.end(), {"0", "1", "0"});  // no constants, the table word, an empty virtual table
+  return fields;
+}
+
+std::vector<std::string> CodeGenerator::class_descriptor(const ClassInfo& info) {
+  std::vector<std::string> fields{"0", std::to_string(m_layout.instance_size(&info)), literal_label(info.name)};
   fields.push_back(info.base ? std::to_string(m_layout.class_index(info.base)) : std::to_string(k_no_superclass));
   if (needs_lifecycle(info)) fields.insert(fields.end(), {"1", lifecycle_label(info, true), lifecycle_label(info, false)});
   else fields.push_back("0");
@@ -89,24 +91,29 @@ void CodeGenerator::write_class_descriptor(int index, const ClassTableEntry& ent
         interfaces.push_back(implemented);
   fields.push_back(std::to_string(interfaces.size()));
   for (const ClassInfo* implemented : interfaces) fields.push_back(std::to_string(m_layout.class_index(implemented)));
+  append_members(info, fields);
+  fields.push_back("1");  // the table word, then the virtual table (one empty slot when there is none)
+  const auto& table = m_layout.virtual_table(&info);
+  for (const ProgramLayout::VirtualMethod& entry : table) fields.push_back(method_label(*entry.owner, *entry.method));
+  if (table.empty()) fields.push_back("0");
+  return fields;
+}
+
+// Methods (an interface's by name only), handlers with key 0, constants.
+void CodeGenerator::append_members(const ClassInfo& info, std::vector<std::string>& fields) {
   std::vector<std::string> methods;
   std::vector<std::string> handlers;
-  int method_count = 0;
-  int handler_count = 0;
   for (const MethodDecl& method : info.decl->methods) {
     if (method.kind == MethodKind::EventHandler) {
-      if (!method.symbol) continue;
-      handlers.insert(handlers.end(), {literal_label(std::string(method.name)), method_label(info, method), "0"});
-      ++handler_count;
+      if (method.symbol) handlers.insert(handlers.end(), {literal_label(std::string(method.name)), method_label(info, method), "0"});
       continue;
     }
     methods.push_back(literal_label(std::string(method.name)));
     if (!info.is_interface) methods.push_back(method_label(info, method));
-    ++method_count;
   }
-  fields.push_back(std::to_string(method_count));
+  fields.push_back(std::to_string(methods.size() / (info.is_interface ? 1 : 2)));
   fields.insert(fields.end(), methods.begin(), methods.end());
-  fields.push_back(std::to_string(handler_count));
+  fields.push_back(std::to_string(handlers.size() / 3));
   fields.insert(fields.end(), handlers.begin(), handlers.end());
   fields.push_back(std::to_string(info.decl->constants.size()));
   for (const ConstDecl& constant : info.decl->constants) {
@@ -115,11 +122,6 @@ void CodeGenerator::write_class_descriptor(int index, const ClassTableEntry& ent
     if (symbol && is_string(symbol->type)) fields.push_back(literal_label(symbol->string_value));
     else fields.push_back(std::to_string(symbol ? static_cast<std::int32_t>(symbol->integer_value) : 0));
   }
-  fields.push_back("1");  // the table word, then the virtual table (one empty slot when there is none)
-  const auto& table = m_layout.virtual_table(&info);
-  for (const ProgramLayout::VirtualMethod& entry : table) fields.push_back(method_label(*entry.owner, *entry.method));
-  if (table.empty()) fields.push_back("0");
-  m_out.emit(".long " + words(fields));
 }
 
 void CodeGenerator::write_application_descriptor() {
