@@ -3,14 +3,23 @@
 // refer to, literal strings last since everything before may add to them.
 #include "compiler/codegen.h"
 
+#include <stdexcept>
+
 #include "compiler/codegen_internal.h"
 #include "compiler/names.h"
 
 namespace zc {
 
+// The generator trusts the checked tree; should that trust be broken, the
+// user gets a message naming the failure instead of an aborted compiler.
 std::string generate_assembly(const Program& program, const Semantics& semantics, const RuntimeInterface& runtime,
                               const CodegenOptions& options, Diagnostics& diagnostics) {
-  return CodeGenerator(program, semantics, runtime, options, diagnostics).run();
+  try {
+    return CodeGenerator(program, semantics, runtime, options, diagnostics).run();
+  } catch (const std::exception& failure) {
+    diagnostics.tool_error(std::string("internal error while generating code: ") + failure.what());
+    return {};
+  }
 }
 
 std::string CodeGenerator::run() {
