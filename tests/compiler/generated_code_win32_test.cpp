@@ -20,6 +20,7 @@
 #include "runtime/core/class_table.h"
 #include "runtime/core/export_table.h"
 #include "runtime/core/image_bases.h"
+#include "runtime/core/memory.h"
 #include "runtime/core/objects.h"
 #include "runtime/core/runtime_classes.h"
 #include "runtime/core/strings.h"
@@ -273,10 +274,12 @@ class GeneratedStrings : public GeneratedCode {
   void SetUp() override {
     GeneratedCode::SetUp();
     m_live = zrt::live_string_count();
+    m_bytes = zrt::live_bytes();
   }
   void TearDown() override {
     EXPECT_EQ(zrt::live_string_count(), m_live) << "a string leaked";
     EXPECT_EQ(zrt::live_object_count(), 0U) << "an object leaked";
+    EXPECT_EQ(zrt::live_bytes(), m_bytes) << "memory leaked (an array, say)";
   }
 
   // Calls a method of Words and returns its String result's text, released.
@@ -289,6 +292,7 @@ class GeneratedStrings : public GeneratedCode {
   }
 
   std::int64_t m_live = 0;
+  std::size_t m_bytes = 0;
 };
 
 TEST_F(GeneratedStrings, JoinsLiteralsAndArgumentsAndReturnsAnOwnedResult) {
