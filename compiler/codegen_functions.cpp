@@ -51,6 +51,8 @@ void CodeGenerator::generate_function(const FunctionPlan& plan) {
     if (!plan.method->handlers.empty()) m_out.emit("jmp " + m_function.exit_label);
     emit_handlers(*plan.method);
   }
+  if (!m_function.arrays.empty()) m_out.emit("jmp " + m_function.exit_label);
+  emit_array_handler();
   emit_exit();
 }
 
@@ -216,37 +218,73 @@ void CodeGenerator::emit_exit() {
   emit_trailer();
 }
 
-// Handlers come first, so that the locals are still there when one takes
-// the exception; the handler entries point at jumps placed right after the
-// trailer, which keeps every displacement a constant of the trailer's size.
+// The class a handler takes; null for one written without a class.
+const ClassInfo* CodeGenerator::handler_class(const ExceptionHandler& handler) const {
+  if (handler.symbol && handler.symbol->type->kind == TypeKind::Class) return handler.symbol->type->class_info;
+  if (handler.type.name.empty()) return nullptr;
+  for (const ClassInfo* info : m_semantics.classes)
+    if (equal_ignoring_case(info->name, handler.type.name)) return info;
+  return runtime_class(handler.type.name);
+}
+
+// A method with local arrays gets a last handler of its own, listed after
+// every cleanup: an exception that passes the method disposes the arrays
+// there and is raised again from inside it, so it goes on to the callers.
+void CodeGenerator::emit_array_handler() {
+  if (m_function.arrays.empty() || !runtime_class("RuntimeException")) return;
+  m_function.array_handler = m_out.new_label();
+  m_out.label(m_function.array_handler);
+  m_out.emit("leal -" + std::to_string(m_function.frame_size) + "(%ebp), %esp");
+  m_out.reset_stack();
+  m_out.set_in_handler(true);
+  for (const FrameSlot& slot : m_function.arrays) zero_slot(slot);
+  m_out.push("-4(%ebp)");
+  call_routine(routines::raise);
+  m_out.drop(1);
+  m_out.set_in_handler(false);
+}
+
+// The program's handlers come first, so that the locals are still there when
+// one takes the exception. Handler entries point at jumps placed right after
+// the trailer, which keeps every displacement a constant of the trailer's size.
 void CodeGenerator::emit_trailer() {
   std::vector<FrameSlot> cleanups = m_function.released;
   if (m_function.result.type && m_function.result.type->is_reference()) cleanups.push_back(m_function.result);
-  const int handler_count = static_cast<int>(m_function.handlers.size());
-  const int trailer_end = 7 * handler_count + 3 * static_cast<int>(cleanups.size()) + 1;
-  m_out.emit(".byte 0x2F");
-  for (int k = 0; k < handler_count; ++k) {
-    const ExceptionHandler& handler = *m_function.handlers[static_cast<std::size_t>(k)].first;
-    const ClassInfo* caught = handler.symbol && handler.symbol->type->kind == TypeKind::Class
-                                  ? handler.symbol->type->class_info
-                                  : nullptr;
+  struct HandlerEntry {
+    int class_index;
+    std::string label;
+  };
+  std::vector<HandlerEntry> handlers;
+  for (const auto& [handler, label] : m_function.handlers) {
     // A handler without a class takes every exception: all derive from the root.
-    const ClassInfo* taken = caught ? caught : runtime_class("RuntimeException");
-    if (!taken) error(handler.pos, "a handler without a class needs the runtime's class RuntimeException");
-    const int index = taken ? m_layout.class_index(taken) : 0;
-    const int displacement = trailer_end + 5 * k - (7 * k + 3);
-    m_out.emit(".byte " + std::to_string(k_trailer_handler) + ", " + big_endian(static_cast<std::uint32_t>(index), 2) +
-               ", " + big_endian(static_cast<std::uint32_t>(displacement), 4));
+    const ClassInfo* taken = handler_class(*handler);
+    if (!taken) taken = runtime_class("RuntimeException");
+    if (!taken) error(handler->pos, "a handler without a class needs the runtime's class RuntimeException");
+    handlers.push_back({taken ? m_layout.class_index(taken) : 0, label});
   }
+  const int program_handlers = static_cast<int>(handlers.size());
+  if (!m_function.array_handler.empty())
+    handlers.push_back({m_layout.class_index(runtime_class("RuntimeException")), m_function.array_handler});
+  const int cleanup_bytes = 3 * static_cast<int>(cleanups.size());
+  const int trailer_end = 7 * static_cast<int>(handlers.size()) + cleanup_bytes + 1;
+  auto emit_handler = [&](int k, int entry_start) {
+    const int displacement = trailer_end + 5 * k - (entry_start + 3);
+    m_out.emit(".byte " + std::to_string(k_trailer_handler) + ", " +
+               big_endian(static_cast<std::uint32_t>(handlers[static_cast<std::size_t>(k)].class_index), 2) + ", " +
+               big_endian(static_cast<std::uint32_t>(displacement), 4));
+  };
+  m_out.emit(".byte 0x2F");
+  for (int k = 0; k < program_handlers; ++k) emit_handler(k, 7 * k);
   for (const FrameSlot& slot : cleanups) {
     const int kind = is_string(slot.type) ? k_trailer_string : k_trailer_object;
     m_out.emit(".byte " + std::to_string(kind) + ", " +
                big_endian(static_cast<std::uint32_t>(slot.offset) & 0xFFFF, 2));
   }
+  if (!m_function.array_handler.empty()) emit_handler(program_handlers, 7 * program_handlers + cleanup_bytes);
   m_out.emit(".byte 0");
-  for (const auto& [handler, label] : m_function.handlers) {
+  for (const HandlerEntry& handler : handlers) {
     m_out.emit(".byte 0xE9");
-    m_out.emit(".long " + label + " - . - 4");
+    m_out.emit(".long " + handler.label + " - . - 4");
   }
 }
 

@@ -58,6 +58,7 @@ struct FunctionState {
   bool background_tasks = true;
   std::vector<LoopLabels> loops;
   std::vector<std::pair<const ExceptionHandler*, std::string>> handlers;
+  std::string array_handler;  // the label of the handler that disposes local arrays, if any
 };
 
 // What a function to generate is: its label, parameters, body and handlers.
@@ -91,6 +92,8 @@ class CodeGenerator {
   void emit_trailer();
   void emit_handlers(const MethodDecl& method);
   void pass_on_quit();
+  void emit_array_handler();
+  const ClassInfo* handler_class(const ExceptionHandler& handler) const;
   void generate_lifecycle(const ClassInfo& info);
   bool needs_lifecycle(const ClassInfo& info) const;
   void generate_entry();

@@ -430,3 +430,17 @@ TEST_F(GeneratedForms, UsingANilObjectRaisesTheNilObjectException) {
 }
 
 }  // namespace
+
+namespace {
+
+using GeneratedPassing = GeneratedStrings;
+
+TEST_F(GeneratedPassing, HandlerWrittenWithAClassAloneTakesOnlyThatClass) {
+  EXPECT_EQ((call_of<std::int32_t>("Passing", "Wide")), 2);
+}
+
+TEST_F(GeneratedPassing, LocalArraysAreDisposedWhenAnExceptionPassesTheirMethod) {
+  EXPECT_EQ((call_of<std::int32_t>("Passing", "Filled")), 3);
+}
+
+}  // namespace

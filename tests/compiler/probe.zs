@@ -333,3 +333,30 @@ Class Forms
     Return -7
   End Function
 End Class
+
+' Handlers by class alone, and local arrays an exception passes.
+Class Passing
+  Function Narrow() As Integer
+    Raise New NilObjectException
+  Exception As IllegalCastException
+    Return 1
+  End Function
+
+  Function Wide() As Integer
+    Return Narrow()
+  Exception As NilObjectException
+    Return 2
+  End Function
+
+  Function Fill() As Integer
+    Dim values(100) As Double
+    values(1) = 2
+    Raise New NilObjectException
+  End Function
+
+  Function Filled() As Integer
+    Return Fill()
+  Exception
+    Return 3
+  End Function
+End Class
