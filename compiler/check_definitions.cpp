@@ -64,6 +64,7 @@ void Checker::check_definition_value(const Symbol& property, DefinitionProperty&
     return;
   }
   pair.value->type = value->type;
+  m_semantics.folded.insert_or_assign(pair.value.get(), *value);
   const TypeKind wanted = property.type->kind;
   bool fits = false;
   switch (wanted) {
@@ -157,6 +158,7 @@ void Checker::check_setting(SettingDecl& setting) {
     std::optional<ConstantValue> value = fold(argument);
     if (value && matches_letter(value->type, shape->arguments[i])) {
       argument->type = value->type;
+      m_semantics.folded.insert_or_assign(argument, *value);
       continue;
     }
     error(argument ? argument->pos : setting.pos,

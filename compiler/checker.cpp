@@ -73,6 +73,7 @@ void Checker::import_runtime() {
     symbol->class_info = info;
     info->symbol = symbol;
     m_classes[name_key(decl.name)] = info;
+    m_semantics.runtime_classes[name_key(decl.name)] = info;
     m_globals[name_key(decl.name)] = symbol;
     imported.emplace_back(info, &decl);
   }
@@ -423,6 +424,8 @@ const Type* Checker::variable_type(VariableDecl& variable) {
   std::optional<ConstantValue> bound = fold(variable.bound.get());
   if (!bound || bound->type->kind != TypeKind::Integer || bound->integer < 0)
     error(variable.bound->pos, "an array's upper bound must be a constant Integer of 0 or more");
+  else
+    m_semantics.folded.insert_or_assign(variable.bound.get(), *bound);
   return m_types.array_of(type);
 }
 

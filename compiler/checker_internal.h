@@ -13,17 +13,6 @@
 
 namespace zc {
 
-// A value known while compiling: a constant's, a setting's argument, a
-// definition property's literal.
-struct ConstantValue {
-  explicit ConstantValue(const Type* type, std::int64_t integer = 0, double real = 0, std::string text = {})
-      : type(type), integer(integer), real(real), text(std::move(text)) {}
-  const Type* type;
-  std::int64_t integer;
-  double real;
-  std::string text;
-};
-
 enum class LoopKind { For, While, Do };
 
 class Checker {

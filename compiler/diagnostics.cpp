@@ -17,6 +17,11 @@ std::string_view source_line(std::string_view text, int line) {
   return text.substr(start, end == std::string_view::npos ? end : end - start);
 }
 
+void Diagnostics::tool_error(std::string_view message) {
+  ++m_error_count;
+  m_out << "zc: error: " << message << '\n';
+}
+
 void Diagnostics::error(const SourceFile& file, int line, int column, std::string_view message) {
   if (at_limit()) return;
   ++m_error_count;

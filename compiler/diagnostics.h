@@ -22,6 +22,8 @@ class Diagnostics {
   explicit Diagnostics(std::ostream& out) : m_out(out) {}
 
   void error(const SourceFile& file, int line, int column, std::string_view message);
+  // An error that belongs to no source line: a missing tool, a failed step.
+  void tool_error(std::string_view message);
   int error_count() const { return m_error_count; }
   bool at_limit() const { return m_error_count >= k_error_limit; }
 

@@ -5,7 +5,6 @@
 
 #include "runtime/core/frame_walk.h"
 #include "runtime/core/image_bases.h"
-#include "runtime/core/message_box.h"
 #include "runtime/core/objects.h"
 #include "runtime/core/runtime_message.h"
 #include "runtime/core/strings.h"

@@ -6,6 +6,7 @@
 
 #include <random>
 
+#include "compiler/codegen.h"
 #include "tests/compiler/compile_helpers.h"
 #include "tests/compiler/fake_runtime.h"
 
@@ -63,10 +64,18 @@ std::vector<std::string> fragments() {
   return result;
 }
 
+// A program that checks is also generated: the generator must take every
+// program the checker accepts.
 void expect_survives(const std::string& source) {
   test::Compiled compiled = test::parse_text(source);
   if (compiled.error_count == 0) compiled = test::check_text(source, test::fake_runtime());
   ASSERT_LE(compiled.error_count, zc::Diagnostics::k_error_limit) << source;
+  if (compiled.error_count != 0 || !compiled.semantics) return;
+  std::ostringstream sink;
+  zc::Diagnostics diagnostics(sink);
+  const std::string assembly =
+      zc::generate_assembly(compiled.program, *compiled.semantics, test::fake_runtime(), {}, diagnostics);
+  ASSERT_NE(assembly.find("_zoltic_entry:"), std::string::npos) << source;
 }
 
 }  // namespace

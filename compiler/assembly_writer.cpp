@@ -1,0 +1,84 @@
+// Emission of instructions and the call-site lists behind calls. A call-site
+// list is a short jump over "2F, entries, 00"; its release entries give the
+// offset of an owned reference from the stack pointer at the call.
+#include "compiler/assembly_writer.h"
+
+#include <cassert>
+
+namespace zc {
+
+void AssemblyWriter::emit(std::string_view instruction) {
+  m_text += "  ";
+  m_text += instruction;
+  m_text += '\n';
+}
+
+void AssemblyWriter::label(std::string_view name) {
+  m_text += name;
+  m_text += ":\n";
+}
+
+void AssemblyWriter::comment(std::string_view text) {
+  m_text += "# ";
+  m_text += text;
+  m_text += '\n';
+}
+
+std::string AssemblyWriter::new_label() { return ".L" + std::to_string(m_next_label++); }
+
+void AssemblyWriter::push(std::string_view operand, SlotKind kind) {
+  emit("pushl " + std::string(operand));
+  m_slots.push_back(kind);
+}
+
+void AssemblyWriter::push_double() {
+  emit("subl $8, %esp");
+  emit("fstpl (%esp)");
+  m_slots.insert(m_slots.end(), 2, SlotKind::Plain);
+}
+
+void AssemblyWriter::push_single() {
+  emit("subl $4, %esp");
+  emit("fstps (%esp)");
+  m_slots.push_back(SlotKind::Plain);
+}
+
+void AssemblyWriter::drop(int words) {
+  if (words == 0) return;
+  assert(words <= depth() && "the generated code pops more than it pushed");
+  emit("addl $" + std::to_string(4 * words) + ", %esp");
+  m_slots.resize(m_slots.size() - static_cast<std::size_t>(words));
+}
+
+void AssemblyWriter::pop(std::string_view reg) {
+  assert(depth() > 0 && "the generated code pops more than it pushed");
+  emit("popl " + std::string(reg));
+  m_slots.pop_back();
+}
+
+void AssemblyWriter::set_kind(int word_from_top, SlotKind kind) {
+  m_slots.at(m_slots.size() - 1 - static_cast<std::size_t>(word_from_top)) = kind;
+}
+
+SlotKind AssemblyWriter::kind(int word_from_top) const {
+  return m_slots.at(m_slots.size() - 1 - static_cast<std::size_t>(word_from_top));
+}
+
+// Offsets beyond 255 cannot be written in a list entry; expressions that deep
+// do not occur in practice, and such a reference would only leak.
+void AssemblyWriter::call(std::string_view target) {
+  emit("call " + std::string(target));
+  std::vector<int> entries;
+  for (int from_top = 0; from_top < depth(); ++from_top) {
+    const SlotKind slot = kind(from_top);
+    if (slot == SlotKind::Plain || 4 * from_top > 255) continue;
+    entries.push_back(slot == SlotKind::OwnedString ? k_site_release_string : k_site_release_object);
+    entries.push_back(4 * from_top);
+  }
+  if (m_in_handler) entries.push_back(k_site_inside_handler);
+  std::string bytes = "0xEB, " + std::to_string(entries.size() + 2) + ", 0x2F";
+  for (const int entry : entries) bytes += ", " + std::to_string(entry);
+  emit(".byte " + bytes + ", 0");
+}
+
+}  // namespace zc
