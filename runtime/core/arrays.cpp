@@ -11,44 +11,9 @@
 namespace zrt {
 namespace {
 
-constexpr std::int32_t write_growth = 16;
 constexpr std::int32_t vector_pointer_size = sizeof(ZElementVector*);
 
-bool valid_index(const ZArray* array, std::int32_t dimension, std::int32_t index) {
-  return dimension >= 0 && dimension < array->dimension_count && index >= 0 &&
-         index <= array->upper_bounds[dimension];
-}
-
 std::int32_t last_dimension(const ZArray* array) { return std::max(array->dimension_count, 1) - 1; }
-
-bool one_dimensional(const ZArray* array) { return array != nullptr && array->dimension_count == 1; }
-
-void* element_at(const ZElementVector& vector, std::int32_t index) {
-  return static_cast<std::uint8_t*>(vector.block) + static_cast<std::size_t>(index) * vector.element_size;
-}
-
-void release_element(const ElementKind& kind, const ZElementVector& vector, std::int32_t index) {
-  if (kind.release != nullptr) kind.release(element_at(vector, index));
-}
-
-void fetch(const ZElementVector* vector, std::int32_t index, const ElementKind& kind, void* out) {
-  if (vector == nullptr || index >= vector->count)
-    std::memset(out, 0, static_cast<std::size_t>(kind.size));
-  else
-    std::memcpy(out, element_at(*vector, index), static_cast<std::size_t>(kind.size));
-}
-
-// Stores at a checked index, growing the vector by up to 16 elements first.
-void store(ZElementVector& vector, std::int32_t index, std::int32_t bound, const ElementKind& kind,
-           const void* value) {
-  if (index >= vector.count) {
-    const std::int64_t grown = std::min<std::int64_t>(std::int64_t{bound} + 1, std::int64_t{index} + write_growth);
-    resize_elements(vector, static_cast<std::int32_t>(grown), kind.size);
-  } else {
-    release_element(kind, vector, index);
-  }
-  std::memcpy(element_at(vector, index), value, static_cast<std::size_t>(kind.size));
-}
 
 ZElementVector* stored_sub_vector(const ZElementVector* vector, std::int32_t index) {
   if (vector == nullptr || index >= vector->count) return nullptr;
@@ -141,6 +106,12 @@ void heap_sort(ZElementVector& vector, const ElementKind& kind) {
 
 }  // namespace
 
+void grow_to_hold(ZElementVector& vector, std::int32_t index, std::int32_t bound, std::int32_t element_size) {
+  constexpr std::int32_t write_growth = 16;
+  const std::int64_t grown = std::min<std::int64_t>(std::int64_t{bound} + 1, std::int64_t{index} + write_growth);
+  resize_elements(vector, static_cast<std::int32_t>(grown), element_size);
+}
+
 ZArray* create_array() {
   auto* array = static_cast<ZArray*>(allocate(sizeof(ZArray)));
   std::memset(array, 0, sizeof(ZArray));
@@ -157,18 +128,6 @@ std::int32_t add_dimension(ZArray* array, std::int32_t lower, std::int32_t upper
 }
 
 std::int32_t first_upper_bound(const ZArray* array) { return array == nullptr ? 0 : array->upper_bounds[0]; }
-
-bool read_direct(const ZArray* array, std::int32_t index, const ElementKind& kind, void* out) {
-  if (!one_dimensional(array) || !valid_index(array, 0, index)) return false;
-  fetch(&array->elements, index, kind, out);
-  return true;
-}
-
-bool write_direct(ZArray* array, std::int32_t index, const ElementKind& kind, const void* value) {
-  if (!one_dimensional(array) || !valid_index(array, 0, index)) return false;
-  store(array->elements, index, array->upper_bounds[0], kind, value);
-  return true;
-}
 
 bool append_element(ZArray* array, const ElementKind& kind, const void* value) {
   if (!one_dimensional(array) || array->upper_bounds[0] == std::numeric_limits<std::int32_t>::max() - 1)

@@ -11,6 +11,7 @@
 #include "runtime/core/element_vector.h"
 
 #include <cstdint>
+#include <cstring>
 
 inline constexpr int max_array_dimensions = 20;
 
@@ -45,12 +46,61 @@ std::int32_t add_dimension(ZArray* array, std::int32_t lower, std::int32_t upper
 
 [[nodiscard]] std::int32_t first_upper_bound(const ZArray* array);
 
+// Element access, inline because compiled code reads and writes elements in
+// its inner loops.
+inline bool valid_index(const ZArray* array, std::int32_t dimension, std::int32_t index) {
+  return dimension >= 0 && dimension < array->dimension_count && index >= 0 &&
+         index <= array->upper_bounds[dimension];
+}
+
+inline bool one_dimensional(const ZArray* array) { return array != nullptr && array->dimension_count == 1; }
+
+inline void* element_at(const ZElementVector& vector, std::int32_t index) {
+  return static_cast<std::uint8_t*>(vector.block) + static_cast<std::size_t>(index) * vector.element_size;
+}
+
+inline void release_element(const ElementKind& kind, const ZElementVector& vector, std::int32_t index) {
+  if (kind.release != nullptr) kind.release(element_at(vector, index));
+}
+
+// Copies the element into out, or zero bytes when it is not stored yet.
+inline void fetch(const ZElementVector* vector, std::int32_t index, const ElementKind& kind, void* out) {
+  if (vector == nullptr || index >= vector->count)
+    std::memset(out, 0, static_cast<std::size_t>(kind.size));
+  else
+    std::memcpy(out, element_at(*vector, index), static_cast<std::size_t>(kind.size));
+}
+
+// Grows the vector by up to 16 elements, never past bound, so that it holds
+// index.
+void grow_to_hold(ZElementVector& vector, std::int32_t index, std::int32_t bound, std::int32_t element_size);
+
+// Stores at a checked index, releasing the element it replaces.
+inline void store(ZElementVector& vector, std::int32_t index, std::int32_t bound, const ElementKind& kind,
+                  const void* value) {
+  if (index >= vector.count)
+    grow_to_hold(vector, index, bound, kind.size);
+  else
+    release_element(kind, vector, index);
+  std::memcpy(element_at(vector, index), value, static_cast<std::size_t>(kind.size));
+}
+
 // One-dimensional arrays. Reads copy the element (zero bytes when it is not
 // stored) into out; writes store the value's bytes, releasing the element they
 // replace. The array takes over whatever reference the value's bytes hold
 // only when the call succeeds.
-[[nodiscard]] bool read_direct(const ZArray* array, std::int32_t index, const ElementKind& kind, void* out);
-[[nodiscard]] bool write_direct(ZArray* array, std::int32_t index, const ElementKind& kind, const void* value);
+[[nodiscard]] inline bool read_direct(const ZArray* array, std::int32_t index, const ElementKind& kind, void* out) {
+  if (!one_dimensional(array) || !valid_index(array, 0, index)) return false;
+  fetch(&array->elements, index, kind, out);
+  return true;
+}
+
+[[nodiscard]] inline bool write_direct(ZArray* array, std::int32_t index, const ElementKind& kind, const void* value) {
+  if (!one_dimensional(array) || !valid_index(array, 0, index)) return false;
+  store(array->elements, index, array->upper_bounds[0], kind, value);
+  return true;
+}
+
 [[nodiscard]] bool append_element(ZArray* array, const ElementKind& kind, const void* value);
 [[nodiscard]] bool insert_element(ZArray* array, std::int32_t index, const ElementKind& kind, const void* value);
 [[nodiscard]] bool remove_element(ZArray* array, std::int32_t index, const ElementKind& kind);

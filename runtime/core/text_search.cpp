@@ -8,18 +8,23 @@
 namespace zrt {
 
 CaseBlindSearch::CaseBlindSearch(const CharacterModel& model, std::string_view text, std::string_view needle)
-    : m_model(model), m_text(text), m_upper_text(model.upper_copy(text)), m_needle(model.upper_copy(needle)) {}
+    : m_model(model), m_text(text), m_needle(model.upper_copy(needle)) {}
 
 std::size_t CaseBlindSearch::find_bytes_from(std::size_t from) const {
-  if (m_needle.empty() || from > m_upper_text.size()) return std::string::npos;
-  return m_upper_text.find(m_needle, from);
+  if (m_needle.empty() || m_needle.size() > m_text.size()) return std::string::npos;
+  // Most offsets fail on their first byte: test it alone before the rest.
+  const auto* text = reinterpret_cast<const std::uint8_t*>(m_text.data());
+  const auto first = static_cast<std::uint8_t>(m_needle.front());
+  const std::size_t last_start = m_text.size() - m_needle.size();
+  for (std::size_t offset = from; offset <= last_start; ++offset) {
+    if (m_model.upper(text[offset]) == first && matches_at(offset)) return offset;
+  }
+  return std::string::npos;
 }
 
 std::size_t CaseBlindSearch::find_characters_from(std::size_t from) const {
   if (!m_model.is_double_byte()) return find_bytes_from(from);
   if (m_needle.empty()) return std::string::npos;
-  // Steps are measured on the original text: only it defines where
-  // characters begin, whatever the case mapping did to the copy.
   for (std::size_t offset = from; offset + m_needle.size() <= m_text.size();
        offset += m_model.character_size(m_text, offset)) {
     if (matches_at(offset) && ends_where_a_character_ends(offset)) return offset;
@@ -28,7 +33,11 @@ std::size_t CaseBlindSearch::find_characters_from(std::size_t from) const {
 }
 
 bool CaseBlindSearch::matches_at(std::size_t offset) const {
-  return m_upper_text.compare(offset, m_needle.size(), m_needle) == 0;
+  for (std::size_t i = 0; i < m_needle.size(); ++i) {
+    if (m_model.upper(static_cast<std::uint8_t>(m_text[offset + i])) != static_cast<std::uint8_t>(m_needle[i]))
+      return false;
+  }
+  return true;
 }
 
 // A needle that ends in a lead byte must not match the first half of a
@@ -59,6 +68,8 @@ ZString* replace_matches(const CharacterModel& model, ZString* string, const ZSt
   const std::string_view text = string_text(string);
   const CaseBlindSearch search(model, text, string_text(find));
   std::string result;
+  // Replacements usually shorten or keep the length: one allocation then.
+  result.reserve(text.size());
   std::size_t copied = 0;
   std::size_t replaced = 0;
   for (std::size_t found = search.find_characters_from(0); found != std::string::npos && replaced < most;

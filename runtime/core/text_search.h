@@ -11,9 +11,10 @@
 
 namespace zrt {
 
-// A text and a needle, both upper-cased once so that many searches of the
-// same text cost no further copies. Offsets are 0-based bytes. The model and
-// the text must outlive the search.
+// A text searched for a needle regardless of case: the needle is upper-cased
+// once and the text byte by byte as it is compared, so a search makes no copy
+// of the text. Offsets are 0-based bytes. The model and the text must outlive
+// the search.
 class CaseBlindSearch {
  public:
   CaseBlindSearch(const CharacterModel& model, std::string_view text, std::string_view needle);
@@ -31,7 +32,6 @@ class CaseBlindSearch {
 
   const CharacterModel& m_model;
   std::string_view m_text;
-  std::string m_upper_text;
   std::string m_needle;
 };
 

@@ -4,6 +4,7 @@
 // class add its properties, methods and events here as they come.
 #pragma once
 
+#include "runtime/interface/control_members.h"
 #include "runtime/interface/declarations.h"
 #include "runtime/interface/window_layout.h"
 
@@ -75,12 +76,14 @@ inline constexpr EventDecl application_events[] = {
 
 inline constexpr ClassDecl runtime_classes[] = {
     // Controls and windows.
-    {"Control", "ZTControl", "", 88, {}, {}, {}},
-    {"RectControl", "ZTRectControl", "Control", 88, {}, {}, {}},
-    {"StaticText", "ZTStaticText", "RectControl", 116, {}, {}, {}},
-    {"PushButton", "ZTPushButton", "RectControl", 116, {}, {}, {}},
-    {"Canvas", "ZTCanvas", "RectControl", 100, {}, {}, {}},
-    {"GroupBox", "ZTGroupBox", "RectControl", 104, {}, {}, {}},
+    {"Control", "ZTControl", "", control_fields::instance_size, control_properties, {}, control_events},
+    {"RectControl", "ZTRectControl", "Control", control_fields::instance_size, rect_control_properties, {},
+     rect_control_events},
+    {"StaticText", "ZTStaticText", "RectControl", static_text_fields::instance_size, static_text_properties, {}, {}},
+    {"PushButton", "ZTPushButton", "RectControl", push_button_fields::instance_size, push_button_properties,
+     push_button_methods, push_button_events},
+    {"Canvas", "ZTCanvas", "RectControl", canvas_fields::instance_size, canvas_properties, {}, canvas_events},
+    {"GroupBox", "ZTGroupBox", "RectControl", group_box_fields::instance_size, group_box_properties, {}, {}},
     {"Listbox", "ZTListbox", "RectControl", 524, {}, {}, {}},
     {"Window", "ZTWindow", "", window_fields::instance_size, window_properties, {}, window_events},
     {"Dialog", "ZTDialog", "Window", window_fields::instance_size, {}, {}, {}},
@@ -96,6 +99,8 @@ inline constexpr ClassDecl runtime_classes[] = {
     {"TextInputStream", "ZTTextInputStream", "", 1060, {}, {}, {}},
     {"Picture", "ZTPicture", "", 40, {}, {}, {}},
     {"Graphics", "ZTGraphics", "", 40, {}, {}, {}},
+    // What a drop on a window or control delivers to DropObject.
+    {"DragItem", "ZTDragItem", "", 32, {}, {}, {}},
     // Project objects the image may carry; until their subsystems exist they
     // only hold the words of their descriptors.
     {"Movie", "ZTMovie", "", 20, {}, {}, {}},
