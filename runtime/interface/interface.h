@@ -5,6 +5,7 @@
 
 #include "runtime/interface/application_routines.h"
 #include "runtime/interface/array_routines.h"
+#include "runtime/interface/control_routines.h"
 #include "runtime/interface/declarations.h"
 #include "runtime/interface/exception_routines.h"
 #include "runtime/interface/number_routines.h"
@@ -25,6 +26,7 @@ inline constexpr std::span<const RoutineDecl> routine_tables[] = {
     exception_routines,
     application_routines,
     window_routines,
+    control_routines,
 };
 
 inline constexpr std::span<const ClassDecl> class_tables[] = {
