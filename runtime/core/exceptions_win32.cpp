@@ -6,6 +6,7 @@
 #include "runtime/core/frame_walk.h"
 #include "runtime/core/image_bases.h"
 #include "runtime/core/objects.h"
+#include "runtime/core/runtime_message.h"
 #include "runtime/core/strings.h"
 
 #include <windows.h>
@@ -95,9 +96,7 @@ class LiveMemory final : public MemoryView {
   if (!ends_silently(exception)) {
     const std::string text =
         unhandled_exception_message(runtime_messages(), string_text(class_of(exception)->name));
-    // FIXME: show it through RuntimeMsgBox once the application lifecycle
-    // provides it, so the caption and owner window follow the settings.
-    ::MessageBoxA(nullptr, text.c_str(), "Message", MB_OK);
+    show_runtime_message(text);
   }
   if (WindowsDeleter delete_windows = remaining_windows_deleter()) delete_windows();
   ::ExitProcess(0);

@@ -32,12 +32,18 @@ bool build_application_tables(StartupPlatform& platform, MemoryView& data, Addre
 bool initialise_runtime(StartupPlatform& platform, MemoryView& data, Address application_descriptor) {
   platform.register_window_classes();
   platform.initialise_ole();
-  if (!runtime_classes_registered()) register_runtime_classes(platform.routine_resolver());
+  if (!runtime_classes_registered()) {
+    register_runtime_classes(platform.routine_resolver());
+    platform.complete_runtime_classes();
+  }
   platform.install_plugins();
   ApplicationState& state = application_state();
   state.default_font_name = "System";
   state.default_font_size = 12;
-  platform.resolve_deferred_imports();
+  if (const std::string failure = platform.resolve_deferred_imports(); !failure.empty()) {
+    platform.show_failure(failure);
+    return false;
+  }
   if (!build_application_tables(platform, data, application_descriptor)) return false;
   if (state.multiple_document) platform.create_frame_window(state.frame_title);
   create_application_object();

@@ -19,8 +19,12 @@ class StartupPlatform {
   virtual void register_window_classes() = 0;
   virtual void initialise_ole() = 0;
   [[nodiscard]] virtual RoutineResolver routine_resolver() = 0;
+  // Gives runtime classes the constructors and destructors that release
+  // what their instances hold.
+  virtual void complete_runtime_classes() = 0;
   virtual void install_plugins() = 0;
-  virtual void resolve_deferred_imports() = 0;
+  // Empty when every member import was linked, else the message.
+  [[nodiscard]] virtual std::string resolve_deferred_imports() = 0;
   virtual void install_menu_bar(const MenuBarStream& menu_bar) = 0;
   virtual void create_frame_window(const std::string& title) = 0;
   virtual void show_failure(const std::string& message) = 0;

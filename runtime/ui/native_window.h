@@ -30,6 +30,8 @@ struct NativeWindow {
   bool size_changed = false;         // Width or Height set since the last layout pass
   bool holds_menu_bar = false;
   bool tracking_mouse = false;       // MouseDown returned True and the capture is ours
+  bool closing = false;              // the closing sequence runs
+  bool destroyed_by_system = false;  // the system destroys the handle (its owner went)
   StringRef title;
   std::vector<std::pair<std::string, std::int32_t>> named_flags;
   NativeWindow* next = nullptr;      // the next older window of the runtime's window list

@@ -26,6 +26,10 @@ class WindowFields : public InstanceFields {
   void set_native(NativeWindow* native) const { set_record(zif::window_fields::native_window, native); }
 };
 
+// Releases the references a window instance holds in its fields (title,
+// backdrop, cursor, texts), as it is destroyed.
+void release_window_fields(ZObject* window);
+
 // Whether the object is a window (an instance of "Window" or a subclass).
 [[nodiscard]] bool is_window(const ZObject* object);
 

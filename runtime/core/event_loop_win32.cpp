@@ -1,0 +1,72 @@
+// The turn of the event loop on Win32.
+#include "runtime/core/event_loop.h"
+
+#include "runtime/core/application.h"
+#include "runtime/core/periodic_tasks.h"
+#include "runtime/ui/drop_queue.h"
+#include "runtime/ui/mouse_tracking.h"
+#include "runtime/ui/native_windows.h"
+#include "runtime/ui/window_list.h"
+
+#include <windows.h>
+
+namespace zrt {
+namespace {
+
+POINT g_last_mouse{-1, -1};
+
+// Waits for a message unless the loop must poll; false when there is none
+// to dispatch. The quit message sets the quit flag.
+bool take_message(MSG& message) {
+  if (loop_must_poll()) {
+    if (!::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) return false;
+  } else if (::GetMessageA(&message, nullptr, 0, 0) <= 0) {
+    application_state().quit = true;
+    return false;
+  }
+  if (message.message != WM_QUIT) return true;
+  application_state().quit = true;
+  return false;
+}
+
+void report_mouse_if_moved() {
+  POINT position{};
+  if (!::GetCursorPos(&position)) return;
+  if (position.x == g_last_mouse.x && position.y == g_last_mouse.y) return;
+  g_last_mouse = position;
+  report_mouse_position(position.x, position.y);
+}
+
+// FIXME: offer the message to TranslateMDISysAccel in multiple-document
+// mode once the frame window has its MDI client.
+bool filtered(MSG& message) {
+  const MessageFilter filter = message_filter();
+  return filter != nullptr && filter(&message);
+}
+
+void dispatch(MSG& message) {
+  report_mouse_if_moved();
+  if (filtered(message)) return;
+  ::TranslateMessage(&message);
+  ::DispatchMessageA(&message);
+}
+
+}  // namespace
+
+void run_event_loop_turn() {
+  ApplicationState& state = application_state();
+  state.loop_running = true;
+  deliver_queued_drops();
+  run_window_pass();
+  MSG message{};
+  if (take_message(message)) dispatch(message);
+  run_idle_work();
+  if (!state.multiple_document && open_window_count() == 0) state.quit = true;
+  run_periodic_tasks();
+}
+
+void run_event_loop() {
+  while (!application_state().quit) run_event_loop_turn();
+}
+
+}  // namespace zrt

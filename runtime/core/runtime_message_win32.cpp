@@ -1,0 +1,16 @@
+// The runtime's message box through the message-box seam.
+#include "runtime/core/runtime_message.h"
+
+#include "runtime/core/application.h"
+#include "runtime/core/message_box.h"
+#include "runtime/ui/native_windows.h"
+
+#include <windows.h>
+
+namespace zrt {
+
+void show_runtime_message(std::string_view text) {
+  static_cast<void>(show_message_box(current_owner_window(), text, message_box_caption(), MB_OK));
+}
+
+}  // namespace zrt

@@ -1,0 +1,176 @@
+// The top-level window procedure: each message a runtime window receives
+// becomes the window's event, its background, its paint or its close.
+// Handlers may close the window they run for, so nothing of the record is
+// used after an event without finding it again through the handle.
+#include "runtime/ui/window_procedure_win32.h"
+
+#include "runtime/core/events.h"
+#include "runtime/core/objects.h"
+#include "runtime/ui/native_windows.h"
+#include "runtime/ui/paint_graphics.h"
+#include "runtime/ui/window_list.h"
+#include "runtime/ui/window_object.h"
+
+#include <windowsx.h>
+
+namespace zrt {
+namespace {
+
+CurrentMessage g_current;
+
+NativeWindow* record_of(HWND handle) {
+  return reinterpret_cast<NativeWindow*>(::GetWindowLongPtrA(handle, 0));
+}
+
+Word point_word(int value) { return static_cast<Word>(static_cast<std::int32_t>(value)); }
+
+void record_current_message(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
+  g_current.handle = handle;
+  g_current.message = message;
+  g_current.wparam = wparam;
+  g_current.lparam = lparam;
+  g_current.time = ::GetMessageTime();
+  g_current.position = ::GetMessagePos();
+}
+
+void on_moved(NativeWindow& native) {
+  const ObjectRef window = ObjectRef::share(native.window.get());
+  RECT client{};
+  ::GetClientRect(static_cast<HWND>(native.handle), &client);
+  POINT origin{0, 0};
+  ::ClientToScreen(static_cast<HWND>(native.handle), &origin);
+  const Bounds bounds{static_cast<std::int16_t>(origin.y), static_cast<std::int16_t>(origin.x),
+                      static_cast<std::int16_t>(origin.y + client.bottom), static_cast<std::int16_t>(origin.x + client.right)};
+  WindowFields(window.get()).set_bounds(bounds);
+  // A move by the user is the new desired position, or the next window
+  // pass would move the window back.
+  native.desired = bounds;
+  raise_event(window.get(), "Moved");
+}
+
+void on_activation(HWND handle, bool active) {
+  NativeWindow* native = record_of(handle);
+  if (native == nullptr) return;
+  native->active = active;
+  // FIXME: send the panes state commands 1000 and 1001 and move the focus
+  // back to the pane that had it once panes exist.
+  raise_event(native->window.get(), active ? "Activate" : "Deactivate");
+}
+
+void on_paint(HWND handle) {
+  PAINTSTRUCT paint{};
+  HDC context = ::BeginPaint(handle, &paint);
+  // FIXME: select the runtime palette and draw the Backdrop once the
+  // graphics subsystem provides them.
+  ::SetTextAlign(context, TA_BASELINE);
+  if (NativeWindow* native = record_of(handle)) {
+    const ObjectRef graphics = ObjectRef::adopt(new_paint_graphics(context));
+    raise_event(native->window.get(), "Paint", {word_of_pointer(graphics.get())});
+  }
+  ::EndPaint(handle, &paint);
+}
+
+LRESULT on_erase_background(HWND handle, HDC context) {
+  const NativeWindow* native = record_of(handle);
+  RECT client{};
+  ::GetClientRect(handle, &client);
+  HBRUSH brush = native != nullptr && native->has_background ? ::CreateSolidBrush(native->background)
+                                                            : ::GetSysColorBrush(COLOR_BTNFACE);
+  ::FillRect(context, &client, brush);
+  if (native != nullptr && native->has_background) ::DeleteObject(brush);
+  return 1;
+}
+
+void on_close_request(HWND handle) {
+  NativeWindow* native = record_of(handle);
+  if (native == nullptr) return;
+  const ObjectRef window = ObjectRef::share(native->window.get());
+  if (raise_boolean_event(window.get(), "CancelClose")) return;
+  if (NativeWindow* still_open = record_of(handle)) close_native_window(*still_open);
+}
+
+// The owner of this window is going: the system destroys it without a
+// close request, so the closing sequence runs without CancelClose.
+void on_destroy(HWND handle) {
+  NativeWindow* native = record_of(handle);
+  if (native == nullptr || native->closing) return;
+  native->destroyed_by_system = true;
+  close_native_window(*native);
+}
+
+LRESULT on_mouse_activate(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
+  const WindowHandle modal = first_visible_modal([](WindowHandle h) { return ::IsWindowVisible(static_cast<HWND>(h)) != FALSE; });
+  if (modal != nullptr && modal != handle) {
+    ::MessageBeep(0);
+    return MA_NOACTIVATEANDEAT;
+  }
+  return ::DefWindowProcA(handle, message, wparam, lparam);
+}
+
+void on_button_down(HWND handle, WPARAM wparam, LPARAM lparam, bool contextual) {
+  NativeWindow* native = record_of(handle);
+  if (native == nullptr) return;
+  g_current.mouse_modifiers = ((wparam & MK_CONTROL) ? 0x1000u : 0u) + ((wparam & MK_SHIFT) ? 0x200u : 0u);
+  g_current.contextual_click = contextual;
+  const ObjectRef window = ObjectRef::share(native->window.get());
+  const bool track = raise_boolean_event(window.get(), "MouseDown",
+                                         {point_word(GET_X_LPARAM(lparam)), point_word(GET_Y_LPARAM(lparam))});
+  g_current.contextual_click = false;
+  NativeWindow* still_open = record_of(handle);
+  if (!track || still_open == nullptr) return;
+  still_open->tracking_mouse = true;
+  ::SetCapture(handle);
+}
+
+void on_button_up(HWND handle, LPARAM lparam) {
+  NativeWindow* native = record_of(handle);
+  if (native == nullptr || !native->tracking_mouse) return;
+  native->tracking_mouse = false;
+  ::ReleaseCapture();
+  raise_event(native->window.get(), "MouseUp", {point_word(GET_X_LPARAM(lparam)), point_word(GET_Y_LPARAM(lparam))});
+}
+
+LRESULT on_set_cursor(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
+  // FIXME: the cursor of the pane under the pointer, and the window's
+  // MouseCursor, once panes and cursors exist.
+  if (LOWORD(lparam) == HTCLIENT) ::SetCursor(::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
+  return ::DefWindowProcA(handle, message, wparam, lparam);
+}
+
+}  // namespace
+
+const CurrentMessage& current_message() { return g_current; }
+
+LRESULT CALLBACK top_level_window_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
+  record_current_message(handle, message, wparam, lparam);
+  // FIXME: give the message to the window's plug-in controls and try the
+  // control notifications once the control framework exists.
+  NativeWindow* native = record_of(handle);
+  if (native == nullptr) return ::DefWindowProcA(handle, message, wparam, lparam);
+  switch (message) {
+    case WM_MOVE: on_moved(*native); break;
+    case WM_SIZE: handle_resize(*native); break;
+    case WM_ACTIVATE: on_activation(handle, LOWORD(wparam) != WA_INACTIVE); return 0;
+    case WM_MDIACTIVATE:
+      on_activation(reinterpret_cast<HWND>(wparam), false);
+      on_activation(reinterpret_cast<HWND>(lparam), true);
+      break;
+    case WM_PAINT: on_paint(handle); break;
+    case WM_CLOSE: on_close_request(handle); return 0;
+    case WM_DESTROY: on_destroy(handle); break;
+    case WM_ERASEBKGND: return on_erase_background(handle, reinterpret_cast<HDC>(wparam));
+    case WM_SETCURSOR: return on_set_cursor(handle, message, wparam, lparam);
+    case WM_MOUSEACTIVATE: return on_mouse_activate(handle, message, wparam, lparam);
+    case WM_LBUTTONDOWN: on_button_down(handle, wparam, lparam, false); return 0;
+    case WM_RBUTTONDOWN: on_button_down(handle, wparam, lparam, true); return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP: on_button_up(handle, lparam); break;
+    // FIXME: WM_INITMENU runs the menu update cycle, WM_CTLCOLOREDIT and
+    // WM_CTLCOLORSTATIC give the panes' own colours, WM_QUERYNEWPALETTE
+    // realises the runtime palette, once menus, panes and the palette exist.
+    default: break;
+  }
+  return ::DefWindowProcA(handle, message, wparam, lparam);
+}
+
+}  // namespace zrt

@@ -1,0 +1,186 @@
+// Support for the window tests under Windows: an image with a window class
+// and an application class whose event handlers are C++ functions called
+// as compiled code calls them, a fixture that starts the runtime from that
+// image and checks that a test leaves no window, object, string or byte
+// behind, and an event log the handlers write.
+#pragma once
+
+#include "runtime/core/application.h"
+#include "runtime/core/application_quit.h"
+#include "runtime/core/class_table.h"
+#include "runtime/core/event_loop.h"
+#include "runtime/core/exceptions.h"
+#include "runtime/core/memory.h"
+#include "runtime/core/module_instance.h"
+#include "runtime/core/objects.h"
+#include "runtime/core/project_objects.h"
+#include "runtime/core/runtime_classes.h"
+#include "runtime/interface/exports.h"
+#include "runtime/ui/mouse_tracking.h"
+#include "runtime/ui/native_windows.h"
+#include "runtime/ui/window_creation.h"
+#include "runtime/ui/window_object.h"
+#include "runtime/ui/window_list.h"
+#include "tests/core/image_data_builder.h"
+#include "tests/ui/definition_builder.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace window_tests {
+
+// What the handlers saw, one line per event: "Open", "MouseDown 20 30".
+inline std::vector<std::string>& events() {
+  static std::vector<std::string> log;
+  return log;
+}
+
+// Answers of the Boolean events and work a test wants done inside a handler.
+struct HandlerScript {
+  std::int32_t cancel_close = 0;
+  std::int32_t mouse_down = 0;
+  void (*on_open)(ZObject* window) = nullptr;
+};
+
+inline HandlerScript& script() {
+  static HandlerScript answers;
+  return answers;
+}
+
+inline std::string with_point(const char* event, std::int32_t x, std::int32_t y) {
+  return std::string(event) + " " + std::to_string(x) + " " + std::to_string(y);
+}
+
+extern "C" {
+inline std::int32_t on_open(ZObject* window) {
+  events().push_back("Open");
+  if (script().on_open != nullptr) script().on_open(window);
+  return 0;
+}
+inline std::int32_t on_close(ZObject*) { events().push_back("Close"); return 0; }
+inline std::int32_t on_cancel_close(ZObject*) { events().push_back("CancelClose"); return script().cancel_close; }
+inline std::int32_t on_paint(ZObject*, ZObject* graphics) {
+  events().push_back("Paint " + std::string(zrt::class_name(zrt::class_of(graphics))));
+  return 0;
+}
+inline std::int32_t on_mouse_down(ZObject*, std::int32_t x, std::int32_t y) {
+  events().push_back(with_point("MouseDown", x, y));
+  return script().mouse_down;
+}
+inline std::int32_t on_mouse_drag(ZObject*, std::int32_t x, std::int32_t y) { events().push_back(with_point("MouseDrag", x, y)); return 0; }
+inline std::int32_t on_mouse_up(ZObject*, std::int32_t x, std::int32_t y) { events().push_back(with_point("MouseUp", x, y)); return 0; }
+inline std::int32_t on_moved(ZObject*) { events().push_back("Moved"); return 0; }
+inline std::int32_t on_resized(ZObject*) { events().push_back("Resized"); return 0; }
+inline std::int32_t on_activate(ZObject*) { events().push_back("Activate"); return 0; }
+inline std::int32_t on_deactivate(ZObject*) { events().push_back("Deactivate"); return 0; }
+inline std::int32_t on_application_open(ZObject*) { events().push_back("Application Open"); return 0; }
+inline std::int32_t on_application_close(ZObject*) { events().push_back("Application Close"); return 0; }
+}
+
+template <typename Handler>
+std::uint32_t code(Handler* handler) {
+  return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(handler));
+}
+
+// Class indexes of the test image.
+inline constexpr std::int32_t window_class = 1;
+inline constexpr std::int32_t plain_window_class = 0;
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_strings = zrt::live_string_count();
+    m_bytes = zrt::live_bytes();
+    events().clear();
+    script() = HandlerScript{};
+    zrt::set_module_instance(::GetModuleHandleA(nullptr));
+  }
+
+  void TearDown() override {
+    while (zrt::NativeWindow* native = zrt::newest_window()) zrt::close_native_window(*native);
+    zrt::destroy_remaining_windows();
+    zrt::reset_application_state();
+    zrt::destroy_project_objects();
+    zrt::destroy_class_table();
+    EXPECT_EQ(zrt::newest_object(), nullptr) << "an object is still alive";
+    zrt::unregister_runtime_classes();
+    zrt::set_runtime_messages({});
+    zrt::set_image_segments({}, {});
+    EXPECT_EQ(zrt::live_string_count(), m_strings) << "a string leaked";
+    EXPECT_EQ(zrt::live_bytes(), m_bytes) << "memory leaked or was released with the wrong size";
+  }
+
+  // Starts the runtime with the window classes and, when asked, an
+  // Application subclass with Open and Close handlers.
+  void start(bool with_application_class = false) {
+    const zrt::Address window_reference = m_image.runtime_class_reference("Window");
+    auto window = object_tests::class_spec("TestWindow", 0, 112);
+    window.handlers = {{"Open", code(&on_open), 0},           {"Close", code(&on_close), 0},
+                       {"CancelClose", code(&on_cancel_close), 0}, {"Paint", code(&on_paint), 0},
+                       {"MouseDown", code(&on_mouse_down), 0}, {"MouseDrag", code(&on_mouse_drag), 0},
+                       {"MouseUp", code(&on_mouse_up), 0},     {"Moved", code(&on_moved), 0},
+                       {"Resized", code(&on_resized), 0},      {"Activate", code(&on_activate), 0},
+                       {"Deactivate", code(&on_deactivate), 0}};
+    std::vector<zrt::Address> classes = {window_reference, m_image.class_descriptor(window)};
+    if (with_application_class) {
+      classes.push_back(m_image.runtime_class_reference("Application"));
+      auto application = object_tests::class_spec("TestApplication", 2, 28);
+      application.handlers = {{"Open", code(&on_application_open), 0}, {"Close", code(&on_application_close), 0}};
+      classes.push_back(m_image.class_descriptor(application));
+    }
+    for (const auto& definition : m_pending_definitions) m_definition_addresses.push_back(m_image.bytes(definition));
+    const zrt::Address descriptor = m_image.application_descriptor(classes, {});
+    m_image.install_as_data1();
+    RuntimeInit(reinterpret_cast<void*>(static_cast<std::uintptr_t>(descriptor)));
+  }
+
+  // Definitions are laid into the image when it starts; returns their number.
+  std::size_t define(std::int32_t class_index, std::initializer_list<std::pair<std::string_view, std::string_view>> pairs) {
+    definition_tests::DefinitionBuilder built;
+    built.window(class_index, pairs);
+    m_pending_definitions.push_back(built.with_length());
+    return m_pending_definitions.size() - 1;
+  }
+
+  // The new window with the caller's reference, which the test releases.
+  zrt::ObjectRef create(std::size_t definition, zrt::Word* variable = nullptr) {
+    void* address = reinterpret_cast<void*>(static_cast<std::uintptr_t>(m_definition_addresses.at(definition)));
+    return zrt::ObjectRef::adopt(RuntimeCreateWindow(address, variable));
+  }
+
+  static HWND handle_of(const zrt::ObjectRef& window) {
+    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(windowHWNDGetter(window.get(), 0)));
+  }
+
+  // One turn of the event loop that never waits: a message is there.
+  static void turn() {
+    ::PostThreadMessageA(::GetCurrentThreadId(), WM_NULL, 0, 0);
+    zrt::run_event_loop_turn();
+  }
+
+  static POINT client_origin(HWND handle) {
+    POINT origin{0, 0};
+    ::ClientToScreen(handle, &origin);
+    return origin;
+  }
+
+  static SIZE client_size(HWND handle) {
+    RECT client{};
+    ::GetClientRect(handle, &client);
+    return {client.right, client.bottom};
+  }
+
+  object_tests::ImageDataBuilder m_image;
+
+ private:
+  std::vector<std::vector<std::uint8_t>> m_pending_definitions;
+  std::vector<zrt::Address> m_definition_addresses;
+  std::int64_t m_strings = 0;
+  std::size_t m_bytes = 0;
+};
+
+}  // namespace window_tests

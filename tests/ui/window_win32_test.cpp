@@ -1,0 +1,299 @@
+// Windows made from definitions under Windows: placement, properties from
+// pairs, the events of opening, painting, the mouse, moving, resizing,
+// activation and closing, and the implicit instance variable.
+#include "tests/ui/window_test_support_win32.h"
+
+namespace {
+
+using namespace window_tests;
+
+TEST_F(WindowTest, FrameZeroWithPlacementZeroHasItsClientAreaAtTenFifty) {
+  const auto main = define(window_class, {{"Frame", "0"}, {"Placement", "0"}, {"Width", "366"}, {"Height", "532"},
+                                          {"Visible", "True"}, {"Title", "Main"}});
+  start();
+  zrt::Word variable = 0;
+  const zrt::ObjectRef window = create(main, &variable);
+  ASSERT_NE(window.get(), nullptr);
+  EXPECT_EQ(variable, zrt::word_of_pointer(window.get()));
+  HWND handle = handle_of(window);
+  const SIZE size = client_size(handle);
+  EXPECT_EQ(size.cx, 366);
+  EXPECT_EQ(size.cy, 532);
+  const POINT origin = client_origin(handle);
+  EXPECT_EQ(origin.x, 10);
+  EXPECT_EQ(origin.y, 50);
+  EXPECT_EQ(events(), std::vector<std::string>{"Open"});
+  EXPECT_FALSE(::IsWindowVisible(handle)) << "showing waits for the next turn of the loop";
+  turn();
+  EXPECT_TRUE(::IsWindowVisible(handle));
+  char title[16] = {};
+  ::GetWindowTextA(handle, title, sizeof title);
+  EXPECT_STREQ(title, "Main");
+}
+
+TEST_F(WindowTest, PlacementTwoCentresHorizontallyWithTheTopAtAQuarterOfTheFreeHeight) {
+  const auto dialog = define(window_class, {{"Frame", "1"}, {"Width", "300"}, {"Height", "200"}});
+  start();
+  const zrt::ObjectRef window = create(dialog);
+  ASSERT_NE(window.get(), nullptr);
+  const POINT origin = client_origin(handle_of(window));
+  EXPECT_EQ(origin.x, (::GetSystemMetrics(SM_CXSCREEN) - 300) / 2);
+  EXPECT_EQ(origin.y, (::GetSystemMetrics(SM_CYSCREEN) - 200) / 4);
+  EXPECT_EQ(windowPosGetter(window.get(), 0), origin.x);
+  EXPECT_EQ(windowPosGetter(window.get(), 3), 200);
+}
+
+TEST_F(WindowTest, UnknownNamesAreSkippedAndNamesMatchInAnyCase) {
+  const auto about = define(window_class, {{"Name", "AboutWin"}, {"MacProcID", "42"}, {"closebox", "TRUE"}, {"MinWidth", "-5"}});
+  start();
+  const zrt::ObjectRef window = create(about);
+  ASSERT_NE(window.get(), nullptr);
+  EXPECT_EQ(integerGetter(window.get(), zif::window_fields::mac_proc_id), 42);
+  EXPECT_EQ(windowCloseBoxGetter(window.get(), 0), 1);
+  EXPECT_EQ(shortGetter(window.get(), zif::window_fields::min_width), -5);
+}
+
+TEST_F(WindowTest, AFrameOutsideTheTableGivesNilAndLeavesTheVariableNil) {
+  const auto odd = define(window_class, {{"Frame", "9"}});
+  start();
+  zrt::Word variable = 0;
+  EXPECT_EQ(create(odd, &variable).get(), nullptr);
+  EXPECT_EQ(variable, 0u);
+  EXPECT_EQ(zrt::newest_window(), nullptr);
+}
+
+TEST_F(WindowTest, ADefinitionOfAClassThatIsNoWindowGivesNil) {
+  const auto wrong = define(window_class + 5, {{"Frame", "0"}});
+  start();
+  EXPECT_EQ(create(wrong).get(), nullptr);
+}
+
+TEST_F(WindowTest, ClosingTheOnlyWindowEndsTheLoopAndClearsTheVariable) {
+  const auto main = define(window_class, {{"Visible", "True"}});
+  start();
+  zrt::Word variable = 0;
+  HWND handle = nullptr;
+  {
+    const zrt::ObjectRef window = create(main, &variable);
+    handle = handle_of(window);
+  }
+  ::PostMessageA(handle, WM_CLOSE, 0, 0);
+  RuntimeRun();
+  EXPECT_EQ(variable, 0u);
+  EXPECT_FALSE(::IsWindow(handle));
+  // Showing the window activated, sized and moved it on the way.
+  ASSERT_GE(events().size(), 3u);
+  EXPECT_EQ(events().front(), "Open");
+  EXPECT_EQ(std::vector<std::string>(events().end() - 2, events().end()),
+            (std::vector<std::string>{"CancelClose", "Close"}));
+}
+
+TEST_F(WindowTest, CancelCloseKeepsTheWindowOpenAndRaisesNoClose) {
+  const auto main = define(window_class, {{"Visible", "True"}});
+  start();
+  const zrt::ObjectRef window = create(main);
+  script().cancel_close = 1;
+  RuntimeCloseWindow(window.get());
+  ::SendMessageA(handle_of(window), WM_CLOSE, 0, 0);
+  ApplicationQuit();  // refused: it returns
+  EXPECT_NE(zrt::WindowFields(window.get()).native(), nullptr);
+  EXPECT_EQ(events(), (std::vector<std::string>{"Open", "CancelClose", "CancelClose", "CancelClose"}));
+  script().cancel_close = 0;
+  RuntimeCloseWindow(window.get());
+  EXPECT_EQ(zrt::WindowFields(window.get()).native(), nullptr);
+  EXPECT_EQ(events().back(), "Close");
+  EXPECT_EQ(windowHWNDGetter(window.get(), 0), 0) << "a closed window's properties stay readable";
+}
+
+// What the quit raises, caught where the test called it.
+struct Raised {
+  std::string class_name;
+};
+
+[[noreturn]] void throw_class_name(ZObject* exception) {
+  Raised raised{std::string(zrt::class_name(zrt::class_of(exception)))};
+  zrt::unlock_object(exception);
+  throw raised;
+}
+
+TEST_F(WindowTest, AnAcceptedQuitClosesEveryWindowAfterTheApplicationsCloseAndRaisesEnd) {
+  const auto main = define(window_class, {{"Visible", "True"}});
+  start(true);
+  const zrt::ObjectRef first = create(main);
+  const zrt::ObjectRef second = create(main);
+  const zrt::RaiseInterceptor previous = zrt::set_raise_interceptor(&throw_class_name);
+  std::string raised;
+  try {
+    ApplicationQuit();
+  } catch (const Raised& end) {
+    raised = end.class_name;
+  }
+  zrt::set_raise_interceptor(previous);
+  EXPECT_EQ(raised, "EndException");
+  EXPECT_EQ(zrt::newest_window(), nullptr);
+  const std::vector<std::string> expected = {"Application Open", "Open",  "Open",  "CancelClose",
+                                             "CancelClose",      "Application Close", "Close", "Close"};
+  EXPECT_EQ(events(), expected);
+}
+
+TEST_F(WindowTest, WithoutAnApplicationSubclassTheApplicationIsPlainAndNoOpenRuns) {
+  start();
+  ZObject* application = zrt::application_state().application.get();
+  ASSERT_NE(application, nullptr);
+  EXPECT_EQ(zrt::class_name(zrt::class_of(application)), "Application");
+  EXPECT_TRUE(events().empty());
+}
+
+TEST_F(WindowTest, PaintGetsAGraphicsObject) {
+  const auto main = define(window_class, {{"Visible", "True"}});
+  start();
+  const zrt::ObjectRef window = create(main);
+  turn();
+  events().clear();
+  formRefresh(window.get());
+  EXPECT_EQ(events(), std::vector<std::string>{"Paint Graphics"});
+}
+
+TEST_F(WindowTest, MouseDownThatReturnsTrueTracksDragsUntilTheButtonIsReleased) {
+  const auto main = define(window_class, {{"Visible", "True"}, {"Width", "200"}, {"Height", "200"}});
+  start();
+  const zrt::ObjectRef window = create(main);
+  turn();
+  HWND handle = handle_of(window);
+  events().clear();
+  ::SendMessageA(handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 30));
+  ::SendMessageA(handle, WM_LBUTTONUP, 0, MAKELPARAM(20, 30));
+  EXPECT_EQ(events(), std::vector<std::string>{"MouseDown 20 30"}) << "no tracking: no MouseUp";
+
+  events().clear();
+  script().mouse_down = 1;
+  ::SendMessageA(handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 30));
+  const POINT origin = client_origin(handle);
+  zrt::report_mouse_position(origin.x + 40, origin.y + 50);
+  ::SendMessageA(handle, WM_LBUTTONUP, 0, MAKELPARAM(40, 50));
+  EXPECT_EQ(events(), (std::vector<std::string>{"MouseDown 20 30", "MouseDrag 40 50", "MouseUp 40 50"}));
+}
+
+TEST_F(WindowTest, LeftAndWidthSetLaterMoveAndResizeInTheNextTurn) {
+  const auto main = define(window_class, {{"Visible", "True"}, {"Width", "200"}, {"Height", "100"}});
+  start();
+  const zrt::ObjectRef window = create(main);
+  turn();
+  events().clear();
+  windowPosSetter(window.get(), 0, 150);
+  windowPosSetter(window.get(), 2, 250);
+  EXPECT_EQ(windowPosGetter(window.get(), 0), 150);
+  EXPECT_EQ(windowPosGetter(window.get(), 2), 250);
+  turn();
+  HWND handle = handle_of(window);
+  EXPECT_EQ(client_origin(handle).x, 150);
+  EXPECT_EQ(client_size(handle).cx, 250);
+  EXPECT_EQ(client_size(handle).cy, 100);
+  EXPECT_NE(std::find(events().begin(), events().end(), "Moved"), events().end());
+  EXPECT_NE(std::find(events().begin(), events().end(), "Resized"), events().end());
+  events().clear();
+  turn();
+  EXPECT_TRUE(events().empty()) << "the geometry is applied once";
+}
+
+TEST_F(WindowTest, ActivationRaisesActivateAndDeactivate) {
+  const auto main = define(window_class, {{"Visible", "True"}});
+  start();
+  const zrt::ObjectRef window = create(main);
+  events().clear();
+  ::SendMessageA(handle_of(window), WM_ACTIVATE, WA_ACTIVE, 0);
+  ::SendMessageA(handle_of(window), WM_ACTIVATE, WA_INACTIVE, 0);
+  EXPECT_EQ(events(), (std::vector<std::string>{"Activate", "Deactivate"}));
+}
+
+TEST_F(WindowTest, AVisibleModalWindowRefusesClicksIntoOtherWindows) {
+  const auto main = define(window_class, {{"Visible", "True"}});
+  const auto modal = define(window_class, {{"Visible", "True"}, {"Frame", "1"}});
+  start();
+  const zrt::ObjectRef document = create(main);
+  const zrt::ObjectRef dialog = create(modal);
+  turn();
+  const LPARAM click = MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN);
+  EXPECT_EQ(::SendMessageA(handle_of(document), WM_MOUSEACTIVATE, 0, click), MA_NOACTIVATEANDEAT);
+  EXPECT_NE(::SendMessageA(handle_of(dialog), WM_MOUSEACTIVATE, 0, click), MA_NOACTIVATEANDEAT);
+  EXPECT_EQ(::GetWindow(handle_of(dialog), GW_OWNER), handle_of(document)) << "the document window owns the dialog";
+  RuntimeHideWindow(dialog.get());
+  EXPECT_NE(::SendMessageA(handle_of(document), WM_MOUSEACTIVATE, 0, click), MA_NOACTIVATEANDEAT);
+}
+
+void close_from_open(ZObject* window) { RuntimeCloseWindow(window); }
+
+TEST_F(WindowTest, AWindowClosedByItsOpenHandlerGivesNil) {
+  const auto main = define(window_class, {{"Visible", "True"}});
+  start();
+  script().on_open = &close_from_open;
+  zrt::Word variable = 0;
+  EXPECT_EQ(create(main, &variable).get(), nullptr);
+  EXPECT_EQ(variable, 0u);
+  EXPECT_EQ(events(), (std::vector<std::string>{"Open", "CancelClose", "Close"}));
+}
+
+}  // namespace
+
+namespace {
+
+using namespace window_tests;
+
+TEST_F(WindowTest, ClosingAnOwnerClosesTheWindowsItOwns) {
+  const auto main = define(window_class, {{"Visible", "True"}});
+  const auto modal = define(window_class, {{"Visible", "True"}, {"Frame", "1"}});
+  start();
+  zrt::Word document_variable = 0;
+  zrt::Word dialog_variable = 0;
+  HWND dialog = nullptr;
+  {
+    const zrt::ObjectRef document = create(main, &document_variable);
+    dialog = handle_of(create(modal, &dialog_variable));
+    events().clear();
+    RuntimeCloseWindow(document.get());
+  }
+  EXPECT_FALSE(::IsWindow(dialog));
+  EXPECT_EQ(zrt::newest_window(), nullptr) << "no record is left behind for the destroyed dialog";
+  EXPECT_EQ(dialog_variable, 0u);
+  EXPECT_EQ(document_variable, 0u);
+  EXPECT_EQ(std::count(events().begin(), events().end(), "Close"), 2);
+}
+
+TEST_F(WindowTest, ATruncatedDefinitionGivesNilAndLeavesNothingBehind) {
+  start();
+  definition_tests::DefinitionBuilder built;
+  built.integer(2).integer(window_class).pair("Frame", "0").text("Title");
+  const std::vector<std::uint8_t> stored = built.with_length();
+  zrt::Word variable = 0;
+  // A definition outside the image data cannot be read at all.
+  EXPECT_EQ(RuntimeCreateWindow(reinterpret_cast<void*>(0x10), &variable), nullptr);
+  EXPECT_EQ(zrt::create_window(std::span(stored).subspan(4), &variable, zrt::screen_size(), &zrt::build_native_window),
+            nullptr);
+  EXPECT_EQ(variable, 0u);
+  EXPECT_EQ(zrt::newest_window(), nullptr);
+}
+
+TEST_F(WindowTest, TheQuitMenuItemClosesEveryWindowAndLetsTheLoopEnd) {
+  const auto main = define(window_class, {{"Visible", "True"}});
+  start(true);
+  const zrt::ObjectRef window = create(main);
+  const zrt::ObjectRef item = zrt::ObjectRef::adopt(zrt::new_instance(zrt::runtime_class("QuitMenuItem")));
+  zrt::choose_quit_menu_item(item.get());
+  EXPECT_TRUE(zrt::application_state().quit);
+  EXPECT_EQ(zrt::WindowFields(window.get()).native(), nullptr);
+  EXPECT_EQ(events().back(), "Close");
+  RuntimeRun();  // returns at once
+}
+
+TEST_F(WindowTest, ARefusedQuitFromTheMenuKeepsTheLoopRunning) {
+  const auto main = define(window_class, {{"Visible", "True"}});
+  start();
+  const zrt::ObjectRef window = create(main);
+  script().cancel_close = 1;
+  const zrt::ObjectRef item = zrt::ObjectRef::adopt(zrt::new_instance(zrt::runtime_class("QuitMenuItem")));
+  zrt::choose_quit_menu_item(item.get());
+  EXPECT_FALSE(zrt::application_state().quit);
+  EXPECT_NE(zrt::WindowFields(window.get()).native(), nullptr);
+}
+
+}  // namespace
