@@ -10,6 +10,7 @@ inline constexpr RoutineDecl control_routines[] = {
     {"RuntimeControlFetch", 'o', "os"},
     {"RuntimeControlReference", 'o', "os"},
     {"RuntimeControlArrayItemReference", 'o', "osi"},
+    {"RuntimeCloneControlReference", 'o', "os"},
     {"ctlPosGetter", 'i', "oi"},
     {"ctlPosSetter", 'v', "oii"},
     {"controlEnabledGetter", 'b', "oi"},

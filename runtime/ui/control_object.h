@@ -25,6 +25,10 @@ class ControlFields : public InstanceFields {
 // timers and sockets can sit in a control table without being one.
 [[nodiscard]] bool is_control(const ZObject* object);
 
+// Releases the strings and objects a control instance holds in its fields,
+// its kind's included, as its window closes.
+void release_control_fields(ZObject* control);
+
 // Whether the object is a canvas, which other controls take as container.
 [[nodiscard]] bool is_canvas(const ZObject* object);
 

@@ -1,10 +1,13 @@
 // The exported routines of the control framework. Every setter stores into
 // the control and, when the control has a pane, passes the change on, so
 // values set before the pane exists are the ones it is built with.
+#include "runtime/core/events.h"
 #include "runtime/core/strings.h"
 #include "runtime/interface/exports.h"
 #include "runtime/ui/control_object.h"
 #include "runtime/ui/control_table.h"
+#include "runtime/ui/window_controls.h"
+#include "runtime/ui/window_object.h"
 
 namespace zrt {
 namespace {
@@ -67,6 +70,18 @@ ZObject* RuntimeControlReference(ZObject* window, ZString* name) {
 
 ZObject* RuntimeControlArrayItemReference(ZObject* window, ZString* name, std::int32_t index) {
   return share_object(fetch_control(window, control_key(string_text(name), index)));
+}
+
+// A closed window (no native window) makes no members; a new member gets
+// its pane through CreatePane and then its Open, as controls made with the
+// window do.
+ZObject* RuntimeCloneControlReference(ZObject* window, ZString* name) {
+  if (window == nullptr || WindowFields(window).native() == nullptr) return nullptr;
+  ZObject* clone = clone_window_control(window, string_text(name));
+  if (clone == nullptr) return nullptr;
+  raise_event(clone, "CreatePane");
+  raise_event(clone, "Open");
+  return clone;
 }
 
 std::int32_t ctlPosGetter(ZObject* control, std::int32_t selector) {
