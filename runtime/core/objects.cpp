@@ -6,6 +6,7 @@
 #include "runtime/core/class_table.h"
 #include "runtime/core/code_calls.h"
 #include "runtime/core/memory.h"
+#include "runtime/core/native_destructors.h"
 #include "runtime/interface/exports.h"
 
 #include <array>
@@ -30,8 +31,10 @@ void run_constructors(ZObject* instance, ClassRecord* record) {
 }
 
 void run_destructors(ZObject* instance, ClassRecord* record) {
-  for (; record != nullptr; record = record->superclass)
+  for (; record != nullptr; record = record->superclass) {
     if (record->destructor != 0) call_lifecycle_routine(record->destructor, instance, record);
+    run_native_destructor(instance, *record);
+  }
 }
 
 void link_as_newest(ZObject* object) {

@@ -81,10 +81,10 @@ class ProjectBuilder {
     const auto first = word(descriptor, 1);
     if (!kind || !first) return fail(number, "cannot read its descriptor at " + hex_address(descriptor));
     switch (*kind) {
-      case picture: return hold_words("Picture", *first, descriptor + 8);
-      case movie: return hold_words("Movie", *first, 0);
-      case sound: return hold_words("Sound", *first, descriptor + 8);
-      case mouse_cursor: return hold_words("MouseCursor", *first, 0);
+      case picture: return hold_words("Picture", *first, descriptor + 8, project_fields::picture_data_address);
+      case movie: return hold_words("Movie", *first, 0, 0);
+      case sound: return hold_words("Sound", *first, descriptor + 8, project_fields::data_address);
+      case mouse_cursor: return hold_words("MouseCursor", *first, 0, 0);
       case menu_bar: return note_menu_bar(number, descriptor, *first, result);
       case settings: return read_settings(number, descriptor, result);
       case instance_in_global: return create_into_global(number, descriptor, *first);
@@ -93,10 +93,10 @@ class ProjectBuilder {
     }
   }
 
-  bool hold_words(std::string_view class_name, std::uint32_t value, Address data) {
+  bool hold_words(std::string_view class_name, std::uint32_t value, Address data, std::int32_t data_field) {
     ZObject* object = new_instance(runtime_class(class_name));
     *field_at(object, project_fields::value) = value;
-    if (data != 0) *field_at(object, project_fields::data_address) = data;
+    if (data != 0) *field_at(object, data_field) = data;
     m_objects.back() = object;
     return true;
   }

@@ -7,6 +7,7 @@
 #include "runtime/core/checked_memory.h"
 #include "runtime/core/settings_stream.h"
 #include "runtime/interface/abi_types.h"
+#include "runtime/interface/graphics_layout.h"
 
 #include <cstdint>
 #include <optional>
@@ -19,7 +20,10 @@ namespace zrt {
 // databases give them their full form.
 namespace project_fields {
 inline constexpr std::int32_t value = 16;         // w1 of pictures, movies, sounds; cursor resource number
-inline constexpr std::int32_t data_address = 20;  // pictures and sounds: the data after w1
+inline constexpr std::int32_t data_address = 20;  // sounds: the data after w1
+// A picture's word 20 is its bitmap surface; the data after w1 goes to the
+// field the picture keeps for it.
+inline constexpr std::int32_t picture_data_address = zif::picture_fields::project_data;
 inline constexpr std::int32_t database_text = 16; // a runtime string
 inline constexpr std::int32_t database_first = 20;
 inline constexpr std::int32_t database_second = 24;

@@ -8,6 +8,7 @@
 #include "runtime/interface/control_routines.h"
 #include "runtime/interface/declarations.h"
 #include "runtime/interface/exception_routines.h"
+#include "runtime/interface/graphics_routines.h"
 #include "runtime/interface/number_routines.h"
 #include "runtime/interface/object_routines.h"
 #include "runtime/interface/runtime_classes.h"
@@ -24,9 +25,13 @@ inline constexpr std::span<const RoutineDecl> routine_tables[] = {
     array_routines,
     object_routines,
     exception_routines,
+<<<<<<< HEAD
     application_routines,
     window_routines,
     control_routines,
+=======
+    graphics_routines,
+>>>>>>> graphics
 };
 
 inline constexpr std::span<const ClassDecl> class_tables[] = {

@@ -6,6 +6,7 @@
 
 #include "runtime/interface/control_members.h"
 #include "runtime/interface/declarations.h"
+#include "runtime/interface/graphics_members.h"
 #include "runtime/interface/window_layout.h"
 
 namespace zif {
@@ -97,8 +98,8 @@ inline constexpr ClassDecl runtime_classes[] = {
     {"FolderItem", "ZTFolderItem", "", 32, {}, {}, {}},
     {"TextOutputStream", "ZTTextOutputStream", "", 32, {}, {}, {}},
     {"TextInputStream", "ZTTextInputStream", "", 1060, {}, {}, {}},
-    {"Picture", "ZTPicture", "", 40, {}, {}, {}},
-    {"Graphics", "ZTGraphics", "", 40, {}, {}, {}},
+    {"Picture", "ZTPicture", "", picture_fields::instance_size, picture_properties, picture_methods, {}},
+    {"Graphics", "ZTGraphics", "", graphics_fields::instance_size, graphics_properties, graphics_methods, {}},
     // What a drop on a window or control delivers to DropObject.
     {"DragItem", "ZTDragItem", "", 32, {}, {}, {}},
     // Project objects the image may carry; until their subsystems exist they

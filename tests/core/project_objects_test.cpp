@@ -58,7 +58,8 @@ TEST_F(ProjectObjectsTest, EachKindMakesItsObjectOrPassesItsStreamOn) {
   EXPECT_EQ(first->count, 3) << "the table's reference and one for each request";
   EXPECT_EQ(zrt::class_name(zrt::class_of(first)), "Picture");
   EXPECT_EQ(*zrt::field_at(first, zrt::project_fields::value), 7u);
-  EXPECT_EQ(*zrt::field_at(first, zrt::project_fields::data_address), picture + 8);
+  EXPECT_EQ(*zrt::field_at(first, zrt::project_fields::picture_data_address), picture + 8);
+  EXPECT_EQ(*zrt::field_at(first, zrt::project_fields::data_address), 0u) << "the surface field stays free";
   zrt::unlock_object(first);
   zrt::unlock_object(again);
 

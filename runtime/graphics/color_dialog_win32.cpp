@@ -1,0 +1,29 @@
+// The system colour dialog behind the colour seam.
+#include "runtime/graphics/color_dialog.h"
+
+#include <windows.h>
+#include <commdlg.h>
+
+namespace zrt {
+namespace {
+
+bool run_color_dialog(std::uint32_t& system_color) {
+  // The dialog keeps its sixteen custom colours for the whole run.
+  static COLORREF custom_colors[16] = {};
+  CHOOSECOLORA choice{};
+  choice.lStructSize = sizeof(choice);
+  // FIXME: own the dialog by the runtime's owner window once windows exist.
+  choice.hwndOwner = nullptr;
+  choice.rgbResult = system_color;
+  choice.lpCustColors = custom_colors;
+  choice.Flags = CC_RGBINIT;
+  if (!::ChooseColorA(&choice)) return false;
+  system_color = choice.rgbResult;
+  return true;
+}
+
+}  // namespace
+
+ColorChooser system_color_chooser() { return &run_color_dialog; }
+
+}  // namespace zrt
