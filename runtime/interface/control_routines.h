@@ -33,6 +33,28 @@ inline constexpr RoutineDecl control_routines[] = {
     {"RuntimeControlRefresh", 'v', "o"},
     {"RuntimeControlRefreshRect", 'v', "oiiii"},
     {"RuntimeSetFocus", 'v', "o"},
+    {"controlMouseXGetter", 'i', "oi"},
+    {"controlMouseYGetter", 'i', "oi"},
+    // The kinds: each setter stores and tells the pane which field changed.
+    {"pushButtonTitleSetter", 'v', "ois"},
+    {"pushButtonDefaultSetter", 'v', "oib"},
+    {"pushButtonCancelSetter", 'v', "oib"},
+    {"pushButtonTextFontSetter", 'v', "ois"},
+    {"pushButtonTextSizeSetter", 'v', "oii"},
+    {"pushButtonAttributeSetter", 'v', "oib"},
+    {"pushButtonPush", 'v', "o"},
+    {"staticCaptionSetter", 'v', "ois"},
+    {"staticTextAlignSetter", 'v', "oii"},
+    {"staticTextColorSetter", 'v', "oic"},
+    {"staticTextFontSetter", 'v', "ois"},
+    {"staticTextSizeSetter", 'v', "oii"},
+    {"staticAttributeSetter", 'v', "oib"},
+    {"groupBoxCaptionSetter", 'v', "ois"},
+    {"groupBoxTextFontSetter", 'v', "ois"},
+    {"groupBoxTextSizeSetter", 'v', "oii"},
+    {"groupBoxAttributeSetter", 'v', "oib"},
+    {"canvasGraphicsGetter", 'o', "oi"},
+    {"canvasBackdropSetter", 'v', "oio"},
 };
 
 }  // namespace zif

@@ -25,13 +25,10 @@ inline constexpr std::span<const RoutineDecl> routine_tables[] = {
     array_routines,
     object_routines,
     exception_routines,
-<<<<<<< HEAD
     application_routines,
     window_routines,
     control_routines,
-=======
     graphics_routines,
->>>>>>> graphics
 };
 
 inline constexpr std::span<const ClassDecl> class_tables[] = {

@@ -1,5 +1,6 @@
 #include "runtime/ui/control_object.h"
 
+#include "runtime/core/exceptions.h"
 #include "runtime/core/runtime_classes.h"
 
 #include <initializer_list>
@@ -39,6 +40,11 @@ void release_control_fields(ZObject* control) {
 Locks ControlFields::locks() const {
   return {flag(zif::control_fields::lock_left), flag(zif::control_fields::lock_top),
           flag(zif::control_fields::lock_right), flag(zif::control_fields::lock_bottom)};
+}
+
+ControlFields control_fields_of(ZObject* control) {
+  if (control == nullptr) raise_new_exception("NilObjectException");
+  return ControlFields(control);
 }
 
 bool is_control(const ZObject* object) {

@@ -21,12 +21,16 @@ class ControlFields : public InstanceFields {
   [[nodiscard]] Locks locks() const;
 };
 
+// The fields of a control that compiled code passed; nil raises
+// NilObjectException, as every property of a nil object does.
+[[nodiscard]] ControlFields control_fields_of(ZObject* control);
+
 // Whether the object is a control (an instance of "Control" or a subclass);
 // timers and sockets can sit in a control table without being one.
 [[nodiscard]] bool is_control(const ZObject* object);
 
 // Releases the strings and objects a control instance holds in its fields,
-// its kind's included, as its window closes.
+// its kind's included: the native destructor of every control.
 void release_control_fields(ZObject* control);
 
 // Whether the object is a canvas, which other controls take as container.

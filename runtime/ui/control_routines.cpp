@@ -1,6 +1,7 @@
 // The exported routines of the control framework. Every setter stores into
 // the control and, when the control has a pane, passes the change on, so
-// values set before the pane exists are the ones it is built with.
+// values set before the pane exists are the ones it is built with. A nil
+// control raises NilObjectException; a nil window finds nothing.
 #include "runtime/core/events.h"
 #include "runtime/core/strings.h"
 #include "runtime/interface/exports.h"
@@ -22,17 +23,16 @@ ZObject* fetch_control(ZObject* window, std::string_view key) {
 std::int32_t boolean_word(bool value) { return value ? 1 : 0; }
 
 std::int32_t flag_of(ZObject* control, std::int32_t offset) {
-  return control != nullptr ? boolean_word(ControlFields(control).flag(offset)) : 0;
+  return boolean_word(control_fields_of(control).flag(offset));
 }
 
 void set_flag(ZObject* control, std::int32_t offset, std::int32_t value) {
-  if (control != nullptr) ControlFields(control).set_flag(offset, value != 0);
+  control_fields_of(control).set_flag(offset, value != 0);
 }
 
 // Stores the flag and, with a pane, sends the command that matches it.
 void set_state_flag(ZObject* control, std::int32_t offset, std::int32_t value, PaneCommand on, PaneCommand off) {
-  if (control == nullptr) return;
-  const ControlFields fields(control);
+  const ControlFields fields = control_fields_of(control);
   if (Pane* pane = fields.pane()) pane->state_command(value != 0 ? on : off);
   fields.set_flag(offset, value != 0);
 }
@@ -44,15 +44,13 @@ void pass_tool_tips(const ControlFields& fields) {
 }
 
 void set_tool_tip(ZObject* control, std::int32_t offset, ZString* text) {
-  if (control == nullptr) return;
-  const ControlFields fields(control);
+  const ControlFields fields = control_fields_of(control);
   fields.store_string(offset, text);
   pass_tool_tips(fields);
 }
 
 void refresh(ZObject* control, Bounds area) {
-  if (control == nullptr) return;
-  if (Pane* pane = ControlFields(control).pane()) pane->refresh(area);
+  if (Pane* pane = control_fields_of(control).pane()) pane->refresh(area);
 }
 
 }  // namespace
@@ -85,12 +83,11 @@ ZObject* RuntimeCloneControlReference(ZObject* window, ZString* name) {
 }
 
 std::int32_t ctlPosGetter(ZObject* control, std::int32_t selector) {
-  return control != nullptr ? position_value(ControlFields(control).bounds(), selector) : 0;
+  return position_value(control_fields_of(control).bounds(), selector);
 }
 
 void ctlPosSetter(ZObject* control, std::int32_t selector, std::int32_t value) {
-  if (control == nullptr) return;
-  const ControlFields fields(control);
+  const ControlFields fields = control_fields_of(control);
   const Bounds old_bounds = fields.bounds();
   const Bounds new_bounds = with_position_value(old_bounds, selector, value);
   if (new_bounds == old_bounds) return;
@@ -134,11 +131,11 @@ void controlDisabledBalloonHelpSetter(ZObject* control, std::int32_t, ZString* t
 }
 
 void controlMouseCursorSetter(ZObject* control, std::int32_t, ZObject* cursor) {
-  if (control != nullptr) ControlFields(control).store_reference(fields::mouse_cursor, cursor);
+  control_fields_of(control).store_reference(fields::mouse_cursor, cursor);
 }
 
 ZObject* controlWindowGetter(ZObject* control, std::int32_t) {
-  return control != nullptr ? share_object(ControlFields(control).window()) : nullptr;
+  return share_object(control_fields_of(control).window());
 }
 
 std::int32_t controlMacHandleGetter(ZObject*, std::int32_t) { return 0; }
@@ -153,8 +150,7 @@ void RuntimeControlRefreshRect(ZObject* control, std::int32_t left, std::int32_t
 }
 
 void RuntimeSetFocus(ZObject* control) {
-  if (control == nullptr) return;
-  if (Pane* pane = ControlFields(control).pane()) pane->take_focus();
+  if (Pane* pane = control_fields_of(control).pane()) pane->take_focus();
 }
 
 }  // extern "C"

@@ -4,6 +4,7 @@
 // only through these operations; each kind of pane implements them.
 #pragma once
 
+#include "runtime/core/objects.h"
 #include "runtime/ui/placement.h"
 
 #include <cstdint>
@@ -36,6 +37,13 @@ class Pane {
   // when the rectangle is empty.
   virtual void refresh(Bounds area) = 0;
   virtual void take_focus() = 0;
+  // A property of the control that the pane shows changed: the field's
+  // offset says which. The pane copies what it needs and redraws.
+  virtual void control_changed(std::int32_t field) = 0;
+  // A graphics object that draws into the pane, with a reference for the
+  // caller; null for panes that give none.
+  [[nodiscard]] virtual ZObject* make_graphics() = 0;
+  [[nodiscard]] virtual bool enabled() const = 0;
 };
 
 }  // namespace zrt

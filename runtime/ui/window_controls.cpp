@@ -5,6 +5,7 @@
 
 #include "runtime/core/events.h"
 #include "runtime/core/name_equality.h"
+#include "runtime/core/native_destructors.h"
 #include "runtime/interface/exports.h"
 #include "runtime/ui/control_object.h"
 #include "runtime/ui/control_table.h"
@@ -22,6 +23,7 @@ namespace fields = zif::control_fields;
 // Control the creation flags and its window's native record. The window
 // owns its controls and outlives them, so a control holds no count on it.
 void attach_to_window(ZObject* object, ZObject* window, bool cloned) {
+  set_native_destructor("Control", &release_control_fields);
   const ControlFields control(object);
   control.set_record(fields::window, window);
   if (!is_control(object)) return;
@@ -177,10 +179,13 @@ void close_window_controls(ZObject* window) {
   WindowControlState* state = control_state(window);
   if (state == nullptr) return;
   for (ZObject* control : controls_in_order(window)) raise_event(control, "Close");
-  state->table.for_each([](std::string_view, ZObject* object) {
-    if (is_control(object)) release_control_fields(object);
-    unlock_object(object);
-  });
+  // The panes go with the window; a control the application still holds
+  // lives on without one.
+  for (ZObject* control : controls_in_order(window)) {
+    delete ControlFields(control).pane();
+    ControlFields(control).set_pane(nullptr);
+  }
+  state->table.for_each([](std::string_view, ZObject* object) { unlock_object(object); });
   discard_control_state(window);
 }
 
