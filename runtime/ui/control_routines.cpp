@@ -2,7 +2,6 @@
 // the control and, when the control has a pane, passes the change on, so
 // values set before the pane exists are the ones it is built with. A nil
 // control raises NilObjectException; a nil window finds nothing.
-#include "runtime/core/events.h"
 #include "runtime/core/strings.h"
 #include "runtime/interface/exports.h"
 #include "runtime/ui/control_object.h"
@@ -70,16 +69,10 @@ ZObject* RuntimeControlArrayItemReference(ZObject* window, ZString* name, std::i
   return share_object(fetch_control(window, control_key(string_text(name), index)));
 }
 
-// A closed window (no native window) makes no members; a new member gets
-// its pane through CreatePane and then its Open, as controls made with the
-// window do.
+// A closed window (no native window) makes no members.
 ZObject* RuntimeCloneControlReference(ZObject* window, ZString* name) {
   if (window == nullptr || WindowFields(window).native() == nullptr) return nullptr;
-  ZObject* clone = clone_window_control(window, string_text(name));
-  if (clone == nullptr) return nullptr;
-  raise_event(clone, "CreatePane");
-  raise_event(clone, "Open");
-  return clone;
+  return clone_window_control(window, string_text(name));
 }
 
 std::int32_t ctlPosGetter(ZObject* control, std::int32_t selector) {

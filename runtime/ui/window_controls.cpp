@@ -1,13 +1,16 @@
 // A window's controls: created from the control part of its definition
-// (controls, then bindings), enumerated in table order, laid out by their
-// locks, cloned as control-array members and released when the window closes.
+// (controls, then bindings), given their panes and opened, enumerated in
+// table order, laid out by their locks, cloned as control-array members and
+// released when the window closes.
 #include "runtime/ui/window_controls.h"
 
 #include "runtime/core/events.h"
 #include "runtime/core/name_equality.h"
 #include "runtime/core/native_destructors.h"
+#include "runtime/core/strings.h"
 #include "runtime/interface/exports.h"
 #include "runtime/ui/control_object.h"
+#include "runtime/ui/control_panes.h"
 #include "runtime/ui/control_table.h"
 #include "runtime/ui/property_values.h"
 #include "runtime/ui/window_object.h"
@@ -114,6 +117,24 @@ std::vector<ZObject*> controls_in_order(ZObject* window) {
   return controls;
 }
 
+// A control that got a pane shows its stored state there.
+void finish_pane(ZObject* control) {
+  const ControlFields fields(control);
+  Pane* pane = fields.pane();
+  if (pane == nullptr) return;
+  if (!fields.flag(fields::enabled)) pane->state_command(pane_disable);
+  if (!fields.flag(fields::visible)) pane->state_command(pane_hide);
+  pane->set_tool_tips(string_text(fields.string(fields::balloon_help)),
+                      string_text(fields.string(fields::disabled_balloon_help)));
+}
+
+void make_pane(ZObject* control) {
+  raise_event(control, "CreatePane");
+  const ControlFields fields(control);
+  if (fields.pane() == nullptr) fields.set_pane(create_builtin_pane(control));
+  finish_pane(control);
+}
+
 }  // namespace
 
 bool read_window_controls(ZObject* window, DefinitionStream& stream) {
@@ -127,6 +148,14 @@ bool read_window_controls(ZObject* window, DefinitionStream& stream) {
   for (std::int32_t i = 0; i < *bindings; ++i)
     if (!skip_binding(stream)) return false;
   return true;
+}
+
+void make_control_panes(ZObject* window) {
+  for (ZObject* control : controls_in_order(window)) make_pane(control);
+}
+
+void open_window_controls(ZObject* window) {
+  for (ZObject* control : controls_in_order(window)) raise_event(control, "Open");
 }
 
 std::int32_t window_control_count(ZObject* window) {
@@ -172,6 +201,8 @@ ZObject* clone_window_control(ZObject* window, std::string_view name) {
   }
   for (const auto& [property, value] : definition->properties) set_property_from_text(clone, property, value);
   ControlFields(clone).set_value(fields::index, index);
+  make_pane(clone);
+  raise_event(clone, "Open");
   return clone;
 }
 

@@ -19,14 +19,21 @@ namespace zrt {
 // the image does not hold is read past.
 [[nodiscard]] bool read_window_controls(ZObject* window, DefinitionStream& stream);
 
+// Raises CreatePane on every control in table order (the built-in kinds
+// build their panes then, when no handler did), and gives each new pane the
+// control's Enabled, Visible and tool-tip texts.
+void make_control_panes(ZObject* window);
+// Raises Open on every control in table order.
+void open_window_controls(ZObject* window);
+
 // Number of entries of the window's control table that are controls.
 [[nodiscard]] std::int32_t window_control_count(ZObject* window);
 // The n-th control from 0 in table order with a new reference, or nil.
 [[nodiscard]] ZObject* window_control_at(ZObject* window, std::int32_t n);
 
-// A new member of the control array name, made from its definition record
-// and registered under the lowest free index, with a reference for the
-// caller; null when the window has no record of that name.
+// A new member of the control array name, made from its definition record,
+// registered under the lowest free index, given its pane and opened, with a
+// reference for the caller; null when the window has no record of that name.
 [[nodiscard]] ZObject* clone_window_control(ZObject* window, std::string_view name);
 
 // Raises Close on every control and releases the control table; the window's
