@@ -76,4 +76,13 @@ void integerSetter(ZObject* instance, std::int32_t offset, std::int32_t value) {
   write_integer_field(instance, offset, value);
 }
 
+// An 8-bit Boolean field reads as 0 or 1 and stores any nonzero value as 1.
+std::int32_t booleanGetter(ZObject* instance, std::int32_t offset) {
+  return read_integer_field<std::uint8_t>(instance, offset) != 0 ? 1 : 0;
+}
+
+void booleanSetter(ZObject* instance, std::int32_t offset, std::int32_t value) {
+  write_integer_field(instance, offset, static_cast<std::uint8_t>(value != 0 ? 1 : 0));
+}
+
 }

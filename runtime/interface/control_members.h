@@ -49,29 +49,28 @@ inline constexpr EventDecl rect_control_events[] = {
     {"MouseExit", "", "", 505},
 };
 
+// The font and style setters of each kind share one routine per value type;
+// its parameter is the field that changes.
 inline constexpr PropertyDecl push_button_properties[] = {
-    {"Caption", "String", "pushButtonTitleGetter", "pushButtonTitleSetter", 0},
-    {"Default", "Boolean", "pushButtonDefaultGetter", "pushButtonDefaultSetter", 0},
-    {"Cancel", "Boolean", "pushButtonCancelGetter", "pushButtonCancelSetter", 0},
-    {"TextFont", "String", "pushButtonTextFontGetter", "pushButtonTextFontSetter", 0},
-    {"TextSize", "Integer", "pushButtonTextSizeGetter", "pushButtonTextSizeSetter", 0},
-    {"Bold", "Boolean", "pushButtonBoldGetter", "pushButtonBoldSetter", 0},
-    {"Italic", "Boolean", "pushButtonItalicGetter", "pushButtonItalicSetter", 0},
-    {"Underline", "Boolean", "pushButtonUnderlineGetter", "pushButtonUnderlineSetter", 0},
+    {"Caption", "String", "stringGetter", "pushButtonTitleSetter", push_button_fields::caption},
+    {"Default", "Boolean", "booleanGetter", "pushButtonDefaultSetter", push_button_fields::is_default},
+    {"Cancel", "Boolean", "booleanGetter", "pushButtonCancelSetter", push_button_fields::is_cancel},
+    {"TextFont", "String", "stringGetter", "pushButtonTextFontSetter", push_button_fields::text_font},
+    {"TextSize", "Integer", "shortGetter", "pushButtonTextSizeSetter", push_button_fields::text_size},
+    {"Bold", "Boolean", "booleanGetter", "pushButtonAttributeSetter", push_button_fields::bold},
+    {"Italic", "Boolean", "booleanGetter", "pushButtonAttributeSetter", push_button_fields::italic},
+    {"Underline", "Boolean", "booleanGetter", "pushButtonAttributeSetter", push_button_fields::underline},
 };
 
 inline constexpr MethodDecl push_button_methods[] = {
     {"Push()", "pushButtonPush"},
-    {"addActionNotificationReceiver(receiver As Object)", "pushButtonAddActionReceiver"},
-    {"removeActionNotificationReceiver(receiver As Object)", "pushButtonRemoveActionReceiver"},
 };
 
 inline constexpr EventDecl push_button_events[] = {
     {"Action", "", "", 1001},
 };
 
-// Text and Caption are one field; the font and style setters share one
-// routine whose parameter tells which part changed.
+// Text and Caption are one field.
 inline constexpr PropertyDecl static_text_properties[] = {
     {"Text", "String", "stringGetter", "staticCaptionSetter", static_text_fields::text},
     {"Caption", "String", "stringGetter", "staticCaptionSetter", static_text_fields::text},
@@ -99,11 +98,11 @@ inline constexpr EventDecl canvas_events[] = {
 
 inline constexpr PropertyDecl group_box_properties[] = {
     {"Caption", "String", "stringGetter", "groupBoxCaptionSetter", group_box_fields::caption},
-    {"TextFont", "String", "stringGetter", "groupBoxFontSetter", group_box_fields::text_font},
-    {"TextSize", "Integer", "shortGetter", "groupBoxFontSetter", group_box_fields::text_size},
-    {"Bold", "Boolean", "booleanGetter", "groupBoxFontSetter", group_box_fields::bold},
-    {"Italic", "Boolean", "booleanGetter", "groupBoxFontSetter", group_box_fields::italic},
-    {"Underline", "Boolean", "booleanGetter", "groupBoxFontSetter", group_box_fields::underline},
+    {"TextFont", "String", "stringGetter", "groupBoxTextFontSetter", group_box_fields::text_font},
+    {"TextSize", "Integer", "shortGetter", "groupBoxTextSizeSetter", group_box_fields::text_size},
+    {"Bold", "Boolean", "booleanGetter", "groupBoxAttributeSetter", group_box_fields::bold},
+    {"Italic", "Boolean", "booleanGetter", "groupBoxAttributeSetter", group_box_fields::italic},
+    {"Underline", "Boolean", "booleanGetter", "groupBoxAttributeSetter", group_box_fields::underline},
 };
 
 }  // namespace zif

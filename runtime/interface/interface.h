@@ -5,6 +5,7 @@
 
 #include "runtime/interface/application_routines.h"
 #include "runtime/interface/array_routines.h"
+#include "runtime/interface/control_routines.h"
 #include "runtime/interface/declarations.h"
 #include "runtime/interface/exception_routines.h"
 #include "runtime/interface/graphics_routines.h"
@@ -26,6 +27,7 @@ inline constexpr std::span<const RoutineDecl> routine_tables[] = {
     exception_routines,
     application_routines,
     window_routines,
+    control_routines,
     graphics_routines,
 };
 

@@ -26,6 +26,8 @@ inline constexpr RoutineDecl object_routines[] = {
     {"shortSetter", 'v', "oii"},
     {"integerGetter", 'i', "oi"},
     {"integerSetter", 'v', "oii"},
+    {"booleanGetter", 'b', "oi"},
+    {"booleanSetter", 'v', "oib"},
 };
 
 }  // namespace zif

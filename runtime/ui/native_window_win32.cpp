@@ -130,8 +130,10 @@ bool build_native_window(ZObject* window, WindowKind kind, DefinitionStream& str
     release_native_record(native);
     return false;
   }
+  make_control_panes(window);
   if (fields_of.flag(fields::has_back_color)) set_native_background(native, fields_of.value<std::uint32_t>(fields::back_color));
   // FIXME: pass BalloonHelp to the native window once tool tips exist.
+  open_window_controls(window);
   ::InvalidateRect(handle, nullptr, TRUE);
   raise_event(window, "Open");
   // FIXME: let a Backdrop picture prepare itself once pictures exist.

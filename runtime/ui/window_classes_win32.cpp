@@ -4,17 +4,13 @@
 #include "runtime/ui/native_windows.h"
 
 #include "runtime/core/module_instance.h"
+#include "runtime/ui/system_pane_win32.h"
 #include "runtime/ui/window_procedure_win32.h"
 
 #include <windows.h>
 
 namespace zrt {
 namespace {
-
-// FIXME: the pane procedure of the control framework.
-LRESULT CALLBACK pane_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
-  return ::DefWindowProcA(handle, message, wparam, lparam);
-}
 
 void register_class(const char* name, WNDPROC procedure) {
   WNDCLASSA window_class{};
@@ -31,7 +27,7 @@ void register_class(const char* name, WNDPROC procedure) {
 
 void register_window_classes() {
   register_class("ZTWindow", &top_level_window_procedure);
-  register_class("ZT_Pane", &pane_procedure);
+  register_class("ZT_Pane", &pane_window_procedure);
 }
 
 }  // namespace zrt

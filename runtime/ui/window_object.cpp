@@ -1,24 +1,9 @@
-// Storing references into window fields, and the window test.
+// Releasing what window fields hold, and the window test.
 #include "runtime/ui/window_object.h"
 
 #include "runtime/core/runtime_classes.h"
-#include "runtime/core/strings.h"
 
 namespace zrt {
-
-void WindowFields::store_string(std::int32_t offset, ZString* value) const {
-  lock_string(value);
-  ZString* old = string(offset);
-  set_value(offset, word_of_pointer(value));
-  unlock_string(old);
-}
-
-void WindowFields::store_reference(std::int32_t offset, ZObject* value) const {
-  lock_object(value);
-  ZObject* old = reference(offset);
-  set_value(offset, word_of_pointer(value));
-  unlock_object(old);
-}
 
 void release_window_fields(ZObject* window) {
   const WindowFields fields(window);

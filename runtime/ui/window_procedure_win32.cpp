@@ -8,6 +8,7 @@
 #include "runtime/core/objects.h"
 #include "runtime/ui/native_windows.h"
 #include "runtime/ui/paint_graphics.h"
+#include "runtime/ui/system_pane_win32.h"
 #include "runtime/ui/window_list.h"
 #include "runtime/ui/window_object.h"
 
@@ -62,6 +63,7 @@ void on_paint(HWND handle) {
     const ObjectRef graphics = ObjectRef::adopt(new_paint_graphics(context));
     raise_event(native->window.get(), "Paint", {word_of_pointer(graphics.get())});
   }
+  if (NativeWindow* native = record_of(handle)) paint_windowless_panes(native->window.get(), context);
   ::EndPaint(handle, &paint);
 }
 
@@ -154,8 +156,9 @@ const CurrentMessage& current_message() { return g_current; }
 
 LRESULT CALLBACK top_level_window_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
   record_current_message(handle, message, wparam, lparam);
-  // FIXME: give the message to the window's plug-in controls and try the
-  // control notifications once the control framework exists.
+  // FIXME: give the message to the window's plug-in controls once plug-ins
+  // exist.
+  if (route_control_notification(message, wparam, lparam)) return 0;
   NativeWindow* native = record_of(handle);
   if (native == nullptr) return ::DefWindowProcA(handle, message, wparam, lparam);
   switch (message) {

@@ -1,8 +1,8 @@
 // Definition streams: property pairs, counts and the errors of truncated or
-// corrupt definitions, and the control part a window reads past until the
-// control framework creates its controls.
+// corrupt definitions, and reading a window's control part.
 #include "runtime/ui/definition_stream.h"
 #include "runtime/ui/window_controls.h"
+#include "tests/core/object_test_support.h"
 #include "tests/ui/definition_builder.h"
 
 #include <gtest/gtest.h>
@@ -44,22 +44,33 @@ TEST(DefinitionStream, RejectsNegativeCountsAndKeepsTheFirstError) {
   EXPECT_NE(stream.error().find("control count: negative count -3"), std::string::npos) << stream.error();
 }
 
-TEST(WindowControlPart, ReadsPastControlsAndBindingsToTheEnd) {
+using WindowControlPart = object_tests::ObjectTest;
+
+// Controls of classes the image does not hold are read past, so the window
+// opens without them and the bindings after them are still read.
+TEST_F(WindowControlPart, ReadsPastUnknownControlsAndBindingsToTheEnd) {
   DefinitionBuilder built;
   built.integer(2);
   built.integer(5).integer(1).pair("Name", "OK");
   built.integer(6).integer(0);
   built.integer(1).integer(0).text("").integer(1).text("").integer(7).text("Value").text("");
   zrt::DefinitionStream stream(built.bytes());
-  EXPECT_TRUE(zrt::read_window_controls(nullptr, stream)) << stream.error();
+  ZObject* window = zrt::new_instance(zrt::runtime_class("Window"));
+  EXPECT_TRUE(zrt::read_window_controls(window, stream)) << stream.error();
   EXPECT_TRUE(stream.at_end());
+  EXPECT_EQ(zrt::window_control_count(window), 0);
+  zrt::close_window_controls(window);
+  zrt::unlock_object(window);
 }
 
-TEST(WindowControlPart, FailsOnACutOffBinding) {
+TEST_F(WindowControlPart, FailsOnACutOffBinding) {
   DefinitionBuilder built;
   built.integer(0).integer(1).integer(0).text("");
   zrt::DefinitionStream stream(built.bytes());
-  EXPECT_FALSE(zrt::read_window_controls(nullptr, stream));
+  ZObject* window = zrt::new_instance(zrt::runtime_class("Window"));
+  EXPECT_FALSE(zrt::read_window_controls(window, stream));
+  zrt::close_window_controls(window);
+  zrt::unlock_object(window);
   EXPECT_NE(stream.error().find("binding target"), std::string::npos) << stream.error();
 }
 

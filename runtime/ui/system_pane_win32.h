@@ -1,0 +1,76 @@
+// Panes on Windows: a pane either owns a Win32 child window (a "ZT_Pane"
+// window or a Win32 control) or draws into its window's client area. The
+// "ZT_Pane" procedure and the control notifications of both window
+// procedures reach panes through the window word or the "ZTInstance"
+// property of the handle.
+#pragma once
+
+#include "runtime/core/objects.h"
+#include "runtime/ui/pane.h"
+
+#include <windows.h>
+
+namespace zrt {
+
+class SystemPane : public Pane {
+ public:
+  // The bounds are in the root window's client coordinates; parent is the
+  // Win32 window the pane's handle goes into, at parent_origin.
+  SystemPane(ZObject* control, Bounds bounds, HWND root, HWND parent, POINT parent_origin);
+  ~SystemPane() override;
+
+  void set_bounds(Bounds bounds, bool redraw) override;
+  void state_command(std::int32_t command) override;
+  void set_tool_tips(std::string_view help, std::string_view disabled_help) override;
+  void refresh(Bounds area) override;
+  void take_focus() override;
+  void control_changed(std::int32_t field) override;
+  ZObject* make_graphics() override { return nullptr; }
+  bool enabled() const override { return m_enabled; }
+
+  // What a pane without handle draws into its window, the context's origin
+  // at the window's client origin.
+  virtual void paint_into_window(HDC) {}
+  // Messages of the pane's own "ZT_Pane" window; false leaves them to the
+  // default processing.
+  virtual bool handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  // A WM_COMMAND notification of the pane's Win32 control.
+  virtual void command(std::int32_t) {}
+
+  [[nodiscard]] ZObject* control() const { return m_control; }
+  [[nodiscard]] HWND handle() const { return m_handle; }
+  [[nodiscard]] HWND root() const { return m_root; }
+  [[nodiscard]] Bounds bounds() const { return m_bounds; }
+  [[nodiscard]] bool visible() const { return m_visible; }
+
+ protected:
+  // Creates the pane's "ZT_Pane" window, or another class's, with the style
+  // bits added to WS_CHILD | WS_VISIBLE.
+  HWND create_handle(const char* class_name, const char* text, DWORD style, DWORD extended_style);
+  [[nodiscard]] HWND parent() const { return m_parent; }
+
+ private:
+  [[nodiscard]] RECT rectangle_in_parent() const;
+  void invalidate_in_root(Bounds area) const;
+
+  ZObject* m_control;
+  Bounds m_bounds;
+  HWND m_root;
+  HWND m_parent;
+  POINT m_parent_origin;
+  HWND m_handle = nullptr;
+  bool m_visible = true;
+  bool m_enabled = true;
+};
+
+// The "ZT_Pane" window procedure.
+LRESULT CALLBACK pane_window_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam);
+
+// Gives a WM_COMMAND from a Win32 control to the pane that owns it; false
+// when the message is not such a notification.
+bool route_control_notification(UINT message, WPARAM wparam, LPARAM lparam);
+
+// Draws the window's panes without handle, in table order.
+void paint_windowless_panes(ZObject* window, HDC context);
+
+}  // namespace zrt
