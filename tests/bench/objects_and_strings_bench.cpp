@@ -17,7 +17,7 @@ constexpr double string_pair_target_ns = 5;
 
 void bench_object_pairs() {
   object_tests::ImageDataBuilder data;
-  const zrt::Address measured = data.class_descriptor(object_tests::class_spec("Measured", object_tests::no_superclass, 40));
+  const zrt::Address measured = data.class_descriptor(object_tests::class_described("Measured", object_tests::no_superclass, 40));
   const zrt::Address descriptor = data.application_descriptor({measured}, {});
   const zrt::MemoryView& memory = data.install_as_data1();
   if (!zrt::build_class_table(memory, descriptor, &zrt::find_runtime_class).built) {

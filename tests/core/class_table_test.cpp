@@ -13,9 +13,9 @@
 
 namespace {
 
-using object_tests::class_spec;
+using object_tests::class_described;
 using object_tests::ClassDescription;
-using object_tests::interface_spec;
+using object_tests::interface_described;
 using object_tests::ImageDataBuilder;
 using object_tests::ObjectTest;
 
@@ -91,7 +91,7 @@ TEST_F(ClassTableTest, MissingRuntimeClassLeavesANullSlot) {
 
 TEST_F(ClassTableTest, ClassSmallerThanItsSuperclassIsReportedAndKept) {
   const zrt::Address listbox = m_image.runtime_class_reference("Listbox");
-  const zrt::Address small = m_image.class_descriptor(class_spec("Tiny", 0, 100));
+  const zrt::Address small = m_image.class_descriptor(class_described("Tiny", 0, 100));
   const auto result = build({listbox, small});
   ASSERT_TRUE(result.built) << result.error;
   EXPECT_EQ(result.trace,
@@ -101,24 +101,24 @@ TEST_F(ClassTableTest, ClassSmallerThanItsSuperclassIsReportedAndKept) {
 }
 
 TEST_F(ClassTableTest, SuperclassMayComeLaterAndTheApplicationClassIsTheLastBelowApplication) {
-  const zrt::Address first = m_image.class_descriptor(class_spec("Early", 2, 28));
-  const zrt::Address second = m_image.class_descriptor(class_spec("Late", 2, 28));
+  const zrt::Address first = m_image.class_descriptor(class_described("Early", 2, 28));
+  const zrt::Address second = m_image.class_descriptor(class_described("Late", 2, 28));
   const zrt::Address application = m_image.runtime_class_reference("Application");
-  const zrt::Address unrelated = m_image.class_descriptor(class_spec("Other"));
+  const zrt::Address unrelated = m_image.class_descriptor(class_described("Other"));
   ASSERT_TRUE(build({first, second, application, unrelated}).built);
   EXPECT_EQ(zrt::class_at_index(0)->superclass, zrt::find_runtime_class("Application"));
   EXPECT_EQ(zrt::application_class(), zrt::class_at_index(1));
 }
 
 TEST_F(ClassTableTest, InterfaceDispatchFindsMethodsInSuperclassesAndTestsTheChain) {
-  ClassDescription shape = interface_spec("Shape");
+  ClassDescription shape = interface_described("Shape");
   shape.methods = {{"Area", 0}, {"Name", 0}};
-  ClassDescription base = class_spec("Base");
+  ClassDescription base = class_described("Base");
   base.methods = {{"name", 0x405000}};  // names match without regard to case
-  ClassDescription middle = class_spec("Middle", 1);
+  ClassDescription middle = class_described("Middle", 1);
   middle.interfaces = {0};
   middle.methods = {{"Area", 0x406000}};
-  ClassDescription leaf = class_spec("Leaf", 2);
+  ClassDescription leaf = class_described("Leaf", 2);
   const auto result = build({m_image.class_descriptor(shape), m_image.class_descriptor(base),
                              m_image.class_descriptor(middle), m_image.class_descriptor(leaf)});
   ASSERT_TRUE(result.built) << result.error;
@@ -144,8 +144,8 @@ TEST_F(ClassTableTest, InterfaceDispatchFindsMethodsInSuperclassesAndTestsTheCha
 }
 
 TEST_F(ClassTableTest, CastsPassNilAndInstancesAndRaiseIllegalCastOtherwise) {
-  ASSERT_TRUE(build({m_image.class_descriptor(class_spec("A")),
-                     m_image.class_descriptor(class_spec("B", 0))})
+  ASSERT_TRUE(build({m_image.class_descriptor(class_described("A")),
+                     m_image.class_descriptor(class_described("B", 0))})
                   .built);
   ZObject* a = RuntimeNewObject(0);
   ZObject* b = RuntimeNewObject(1);
@@ -167,7 +167,7 @@ struct BadTable {
 class BadClassTableTest : public ClassTableTest, public ::testing::WithParamInterface<BadTable> {};
 
 TEST_P(BadClassTableTest, IsRefusedWithAReasonAndKeepsTheOldTable) {
-  ASSERT_TRUE(build({m_image.class_descriptor(class_spec("Kept"))}).built);
+  ASSERT_TRUE(build({m_image.class_descriptor(class_described("Kept"))}).built);
   // The application descriptor comes first, so that a descriptor cut short
   // really ends the data.
   ImageDataBuilder bad(0x00600000);
@@ -203,28 +203,28 @@ INSTANTIATE_TEST_SUITE_P(
                  "unreadable class name"},
         BadTable{"interface listed before it is declared",
                  [](ImageDataBuilder& image) {
-                   ClassDescription description = class_spec("Early");
+                   ClassDescription description = class_described("Early");
                    description.interfaces = {1};
                    return std::vector<zrt::Address>{image.class_descriptor(description),
-                                                    image.class_descriptor(interface_spec("I"))};
+                                                    image.class_descriptor(interface_described("I"))};
                  },
                  "interface index 1 names no earlier class"},
         BadTable{"superclass index outside the table",
                  [](ImageDataBuilder& image) {
-                   return std::vector<zrt::Address>{image.class_descriptor(class_spec("Orphan", 5))};
+                   return std::vector<zrt::Address>{image.class_descriptor(class_described("Orphan", 5))};
                  },
                  "superclass index 5 names no class"},
         BadTable{"superclasses in a loop",
                  [](ImageDataBuilder& image) {
-                   return std::vector<zrt::Address>{image.class_descriptor(class_spec("A", 1)),
-                                                    image.class_descriptor(class_spec("B", 0))};
+                   return std::vector<zrt::Address>{image.class_descriptor(class_described("A", 1)),
+                                                    image.class_descriptor(class_described("B", 0))};
                  },
                  "superclasses form a loop"},
         BadTable{"interface method not implemented",
                  [](ImageDataBuilder& image) {
-                   ClassDescription shape = interface_spec("Shape");
+                   ClassDescription shape = interface_described("Shape");
                    shape.methods = {{"Area", 0}};
-                   ClassDescription square = class_spec("Square");
+                   ClassDescription square = class_described("Square");
                    square.interfaces = {0};
                    return std::vector<zrt::Address>{image.class_descriptor(shape), image.class_descriptor(square)};
                  },

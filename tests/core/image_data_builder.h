@@ -35,7 +35,7 @@ struct ClassDescription {
   std::vector<std::uint32_t> virtual_table{0};
 };
 
-inline ClassDescription class_spec(std::string name, std::uint32_t superclass = no_superclass, std::uint32_t size = 24) {
+inline ClassDescription class_described(std::string name, std::uint32_t superclass = no_superclass, std::uint32_t size = 24) {
   ClassDescription description;
   description.name = std::move(name);
   description.superclass = superclass;
@@ -43,8 +43,8 @@ inline ClassDescription class_spec(std::string name, std::uint32_t superclass = 
   return description;
 }
 
-inline ClassDescription interface_spec(std::string name) {
-  ClassDescription description = class_spec(std::move(name));
+inline ClassDescription interface_described(std::string name) {
+  ClassDescription description = class_described(std::move(name));
   description.is_interface = true;
   return description;
 }

@@ -9,7 +9,7 @@
 
 namespace {
 
-using object_tests::class_spec;
+using object_tests::class_described;
 using object_tests::ImageDataBuilder;
 using object_tests::ObjectTest;
 using zrt::Address;
@@ -46,7 +46,7 @@ TEST_F(ProjectObjectsTest, EachKindMakesItsObjectOrPassesItsStreamOn) {
   const Address text = m_image.bytes(std::vector<std::uint8_t>{'d', 'b', '1'});
   const Address database = m_image.words({10, 3, text, 11, 12});
   const Address unknown = m_image.words({77, 1});
-  const Address holder = m_image.class_descriptor(class_spec("Holder"));
+  const Address holder = m_image.class_descriptor(class_described("Holder"));
 
   const auto result = build({holder}, {picture, 0, menu, movie, settings, instance, database, unknown});
   ASSERT_TRUE(result.built) << result.error;

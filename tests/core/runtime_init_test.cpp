@@ -14,7 +14,7 @@
 
 namespace {
 
-using object_tests::class_spec;
+using object_tests::class_described;
 using object_tests::ImageDataBuilder;
 using object_tests::recorded_calls;
 using zrt::Address;
@@ -88,7 +88,7 @@ TEST_F(RuntimeInit, RunsItsStepsInOrder) {
 }
 
 TEST_F(RuntimeInit, WithoutAnApplicationSubclassTheObjectIsAnApplicationAndNoOpenRuns) {
-  ASSERT_TRUE(initialise({m_image.class_descriptor(class_spec("Helper"))}, {settings(false)}));
+  ASSERT_TRUE(initialise({m_image.class_descriptor(class_described("Helper"))}, {settings(false)}));
   ZObject* application = zrt::application_state().application.get();
   ASSERT_NE(application, nullptr);
   EXPECT_EQ(zrt::class_name(zrt::class_of(application)), "Application");
@@ -100,7 +100,7 @@ TEST_F(RuntimeInit, WithoutAnApplicationSubclassTheObjectIsAnApplicationAndNoOpe
 
 TEST_F(RuntimeInit, TheApplicationSubclassGetsItsOpenWithTheObjectAlone) {
   const Address application_reference = m_image.runtime_class_reference("Application");
-  auto subclass = class_spec("App", 0, 28);
+  auto subclass = class_described("App", 0, 28);
   subclass.handlers = {{"Open", 0x7001, 0}, {"Close", 0x7002, 0}};
   ASSERT_TRUE(initialise({application_reference, m_image.class_descriptor(subclass)}, {}));
   ZObject* application = zrt::application_state().application.get();

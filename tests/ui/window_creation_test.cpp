@@ -66,7 +66,7 @@ class WindowCreation : public object_tests::ObjectTest {
       window.set_bounds(bounds);
     };
     const zrt::Address window_reference = m_image.runtime_class_reference("Window");
-    const zrt::Address other = m_image.class_descriptor(object_tests::class_spec("NotAWindow"));
+    const zrt::Address other = m_image.class_descriptor(object_tests::class_described("NotAWindow"));
     const zrt::Address descriptor = m_image.application_descriptor({window_reference, other}, {});
     ASSERT_TRUE(zrt::build_class_table(m_image.install_as_data1(), descriptor, &zrt::find_runtime_class).built);
   }

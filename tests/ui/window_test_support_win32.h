@@ -127,7 +127,7 @@ class WindowTest : public ::testing::Test {
   // Application subclass with Open and Close handlers.
   void start(bool with_application_class = false, bool multiple_document = false) {
     const zrt::Address window_reference = m_image.runtime_class_reference("Window");
-    auto window = object_tests::class_spec("TestWindow", 0, 112);
+    auto window = object_tests::class_described("TestWindow", 0, 112);
     window.handlers = {{"Open", code(&on_open), 0},           {"Close", code(&on_close), 0},
                        {"CancelClose", code(&on_cancel_close), 0}, {"Paint", code(&on_paint), 0},
                        {"MouseDown", code(&on_mouse_down), 0}, {"MouseDrag", code(&on_mouse_drag), 0},
@@ -138,7 +138,7 @@ class WindowTest : public ::testing::Test {
     std::vector<zrt::Address> classes = {window_reference, m_image.class_descriptor(window)};
     if (with_application_class) {
       classes.push_back(m_image.runtime_class_reference("Application"));
-      auto application = object_tests::class_spec("TestApplication", 2, 28);
+      auto application = object_tests::class_described("TestApplication", 2, 28);
       application.handlers = {{"Open", code(&on_application_open), 0}, {"Close", code(&on_application_close), 0}};
       classes.push_back(m_image.class_descriptor(application));
     }
