@@ -43,6 +43,11 @@ inline constexpr PropertyDecl window_properties[] = {
     {"WinHWND", "Integer", "windowHWNDGetter", "", 0},
 };
 
+// The methods of every window: Close inside a window closes it.
+inline constexpr MethodDecl window_methods[] = {
+    {"Close()", "RuntimeCloseWindow"},
+};
+
 // The events of every window, in declaration order, with their codes.
 inline constexpr EventDecl window_events[] = {
     {"Open", "", "", 0},
@@ -88,7 +93,7 @@ inline constexpr ClassDecl runtime_classes[] = {
     {"Canvas", "ZTCanvas", "RectControl", canvas_fields::instance_size, canvas_properties, {}, canvas_events},
     {"GroupBox", "ZTGroupBox", "RectControl", group_box_fields::instance_size, group_box_properties, {}, {}},
     {"Listbox", "ZTListbox", "RectControl", 524, {}, {}, {}},
-    {"Window", "ZTWindow", "", window_fields::instance_size, window_properties, {}, window_events},
+    {"Window", "ZTWindow", "", window_fields::instance_size, window_properties, window_methods, window_events},
     {"Dialog", "ZTDialog", "Window", window_fields::instance_size, {}, {}, {}},
     {"Applet", "ZTApplet", "Window", window_fields::instance_size, {}, {}, {}},
     {"MenuItem", "ZTMenuItem", "", 72, {}, {}, {}},

@@ -68,3 +68,31 @@ TEST(InterfaceTables, EveryProgramChecksAgainstTheRealInterface) {
       zc::runtime_tables());
   EXPECT_EQ(compiled.error_count, 0) << compiled.errors;
 }
+
+// Close inside a window closes it, from the window's own code and from the
+// handler of one of its controls alike; the control classes' definition
+// properties check against the real interface too.
+TEST(InterfaceTables, WindowsCloseThemselvesAndControlsCheck) {
+  const test::Compiled compiled = test::check_text(
+      "Window AboutWin Inherits Applet\n"
+      "  Sub Shut()\n"
+      "    Close\n"
+      "  End Sub\n"
+      "  Control PushButton1 As PushButton\n"
+      "    Left = 313\n"
+      "    Caption = \"OK\"\n"
+      "    Default = True\n"
+      "    TextFont = \"System\"\n"
+      "    Event Action()\n"
+      "      Close\n"
+      "    End Event\n"
+      "  End Control\n"
+      "  Control StaticText1 As StaticText\n"
+      "    MultiLine = True\n"
+      "    Text = \"QUELL\"\n"
+      "    LockRight = True\n"
+      "  End Control\n"
+      "End Window\n",
+      zc::runtime_tables());
+  EXPECT_EQ(compiled.error_count, 0) << compiled.errors;
+}
