@@ -11,6 +11,7 @@
 #include "runtime/interface/graphics_routines.h"
 #include "runtime/interface/number_routines.h"
 #include "runtime/interface/object_routines.h"
+#include "runtime/interface/plugin_routines.h"
 #include "runtime/interface/runtime_classes.h"
 #include "runtime/interface/string_routines.h"
 #include "runtime/interface/text_routines.h"
@@ -29,6 +30,7 @@ inline constexpr std::span<const RoutineDecl> routine_tables[] = {
     window_routines,
     control_routines,
     graphics_routines,
+    plugin_routines,
 };
 
 inline constexpr std::span<const ClassDecl> class_tables[] = {

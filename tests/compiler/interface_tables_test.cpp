@@ -96,3 +96,13 @@ TEST(InterfaceTables, WindowsCloseThemselvesAndControlsCheck) {
       zc::runtime_tables());
   EXPECT_EQ(compiled.error_count, 0) << compiled.errors;
 }
+
+// The image entry zc writes calls these by plain name; one missing from the
+// interface stops every application at start with an unlinked import.
+TEST(InterfaceTables, DeclaresEveryRoutineTheImageEntryCalls) {
+  std::set<std::string> routines;
+  zif::for_each_routine([&](const zif::RoutineDecl& routine) { routines.insert(std::string(routine.name)); });
+  for (const char* name : {"Win32InstallPlugins", "RuntimeInit", "RuntimeCreateWindow", "RuntimeRun",
+                           "RuntimeStackCheck", "RuntimeBackgroundTask", "RuntimeControlFetch", "RuntimeCloseWindow"})
+    EXPECT_TRUE(routines.count(name)) << name;
+}
