@@ -43,7 +43,7 @@ test: win32
 	scripts/run-tests $(BUILD_DIR)
 
 run: win32
-	Z_PREFIX=$(abspath $(WIN32))/wineprefix scripts/run-program $(OUT_DIR)/zrt.exe
+	Z_PREFIX=$(abspath $(WIN32))/wineprefix scripts/run-program $(OUT_DIR)/quellix.exe
 
 bench: win32
 	scripts/with-display scripts/run-benchmarks $(BUILD_DIR)
