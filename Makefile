@@ -7,7 +7,7 @@ HOST := $(BUILD_DIR)/host
 WIN32 := $(BUILD_DIR)/win32
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZ_OUT_DIR=$(OUT_DIR)
 
-.PHONY: all deps host win32 test run bench clean help
+.PHONY: all deps host win32 test run bench screenshots clean help
 
 all: win32
 
@@ -16,6 +16,7 @@ help:
 	@echo "make test   build everything and run every test"
 	@echo "make run    build and run the program (under Wine on Linux)"
 	@echo "make bench  build and run the benchmarks"
+	@echo "make screenshots  capture the program's windows into docs/"
 	@echo "make clean  remove the build trees and out/"
 
 deps:
@@ -47,6 +48,12 @@ run: win32
 
 bench: win32
 	scripts/with-display scripts/run-benchmarks $(BUILD_DIR)
+
+# The end-to-end tests capture the windows they check; this keeps the
+# captures as the pictures in docs/.
+screenshots: win32
+	Z_SCREENSHOT_DIR="$$(WINEPREFIX=$(abspath $(WIN32))/wineprefix winepath -w $(CURDIR)/docs 2>/dev/null)" \
+	  scripts/run-tests $(BUILD_DIR) -R e2e_tests
 
 clean:
 	rm -rf $(BUILD_DIR) $(OUT_DIR)
