@@ -65,11 +65,9 @@ struct Placement {
 
 Placement parent_for(ZObject* window, HWND root, Bounds bounds) {
   Placement placement{root, {0, 0}};
-  const std::int32_t count = window_control_count(window);
-  for (std::int32_t n = 0; n < count; ++n) {
-    const ObjectRef other = ObjectRef::adopt(window_control_at(window, n));
-    auto* pane = dynamic_cast<SystemPane*>(ControlFields(other.get()).pane());
-    if (pane == nullptr || pane->handle() == nullptr || !pane->visible() || !is_canvas(other.get())) continue;
+  for (ZObject* other : window_controls_in_order(window)) {
+    auto* pane = dynamic_cast<SystemPane*>(ControlFields(other).pane());
+    if (pane == nullptr || pane->handle() == nullptr || !pane->visible() || !is_canvas(other)) continue;
     const Bounds around = pane->bounds();
     if (encloses(around, bounds)) placement = {pane->handle(), {around.left, around.top}};
   }

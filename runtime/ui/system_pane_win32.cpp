@@ -131,10 +131,8 @@ bool route_control_notification(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 void paint_windowless_panes(ZObject* window, HDC context) {
-  const std::int32_t count = window_control_count(window);
-  for (std::int32_t n = 0; n < count; ++n) {
-    const ObjectRef control = ObjectRef::adopt(window_control_at(window, n));
-    auto* pane = dynamic_cast<SystemPane*>(ControlFields(control.get()).pane());
+  for (ZObject* control : window_controls_in_order(window)) {
+    auto* pane = dynamic_cast<SystemPane*>(ControlFields(control).pane());
     if (pane == nullptr || pane->handle() != nullptr || !pane->visible()) continue;
     const int saved = ::SaveDC(context);
     pane->paint_into_window(context);

@@ -68,9 +68,9 @@ bool read_properties(DefinitionStream& stream, ZObject* control, ControlDefiniti
 
 void register_control(WindowControlState& state, ZObject* control, std::int32_t index, std::string_view key) {
   if (is_control(control)) {
-    const ControlFields fields(control);
-    fields.set_record(fields::container, enclosing_canvas(state.table, control));
-    fields.set_value(fields::key_index, index);
+    const ControlFields registered(control);
+    registered.set_record(fields::container, enclosing_canvas(state.table, control));
+    registered.set_value(fields::key_index, index);
   }
   state.table.insert(key, control);
 }
@@ -108,30 +108,22 @@ bool skip_binding(DefinitionStream& stream) {
          stream.read_text("binding target part");
 }
 
-std::vector<ZObject*> controls_in_order(ZObject* window) {
-  std::vector<ZObject*> controls;
-  if (WindowControlState* state = control_state(window))
-    state->table.for_each([&](std::string_view, ZObject* object) {
-      if (is_control(object)) controls.push_back(object);
-    });
-  return controls;
-}
 
 // A control that got a pane shows its stored state there.
 void finish_pane(ZObject* control) {
-  const ControlFields fields(control);
-  Pane* pane = fields.pane();
+  const ControlFields stored(control);
+  Pane* pane = stored.pane();
   if (pane == nullptr) return;
-  if (!fields.flag(fields::enabled)) pane->state_command(pane_disable);
-  if (!fields.flag(fields::visible)) pane->state_command(pane_hide);
-  pane->set_tool_tips(string_text(fields.string(fields::balloon_help)),
-                      string_text(fields.string(fields::disabled_balloon_help)));
+  if (!stored.flag(fields::enabled)) pane->state_command(pane_disable);
+  if (!stored.flag(fields::visible)) pane->state_command(pane_hide);
+  pane->set_tool_tips(string_text(stored.string(fields::balloon_help)),
+                      string_text(stored.string(fields::disabled_balloon_help)));
 }
 
 void make_pane(ZObject* control) {
   raise_event(control, "CreatePane");
-  const ControlFields fields(control);
-  if (fields.pane() == nullptr) fields.set_pane(create_builtin_pane(control));
+  const ControlFields made(control);
+  if (made.pane() == nullptr) made.set_pane(create_builtin_pane(control));
   finish_pane(control);
 }
 
@@ -150,26 +142,35 @@ bool read_window_controls(ZObject* window, DefinitionStream& stream) {
   return true;
 }
 
+std::vector<ZObject*> window_controls_in_order(ZObject* window) {
+  std::vector<ZObject*> controls;
+  if (WindowControlState* state = control_state(window))
+    state->table.for_each([&](std::string_view, ZObject* object) {
+      if (is_control(object)) controls.push_back(object);
+    });
+  return controls;
+}
+
 void make_control_panes(ZObject* window) {
-  for (ZObject* control : controls_in_order(window)) make_pane(control);
+  for (ZObject* control : window_controls_in_order(window)) make_pane(control);
 }
 
 void open_window_controls(ZObject* window) {
-  for (ZObject* control : controls_in_order(window)) raise_event(control, "Open");
+  for (ZObject* control : window_controls_in_order(window)) raise_event(control, "Open");
 }
 
 std::int32_t window_control_count(ZObject* window) {
-  return static_cast<std::int32_t>(controls_in_order(window).size());
+  return static_cast<std::int32_t>(window_controls_in_order(window).size());
 }
 
 ZObject* window_control_at(ZObject* window, std::int32_t n) {
-  const std::vector<ZObject*> controls = controls_in_order(window);
+  const std::vector<ZObject*> controls = window_controls_in_order(window);
   if (n < 0 || n >= static_cast<std::int32_t>(controls.size())) return nullptr;
   return share_object(controls[static_cast<std::size_t>(n)]);
 }
 
 void lay_out_window_controls(ZObject* window, std::int32_t width_change, std::int32_t height_change) {
-  for (ZObject* object : controls_in_order(window)) {
+  for (ZObject* object : window_controls_in_order(window)) {
     const ControlFields control(object);
     const Locks locks = control.locks();
     if (!locks.right && !locks.bottom) continue;
@@ -194,10 +195,10 @@ ZObject* clone_window_control(ZObject* window, std::string_view name) {
   ZObject* original = find_control(&state->table, control_key(definition->name, definition->index));
   state->table.insert(key, share_object(clone));
   if (is_control(clone)) {
-    const ControlFields fields(clone);
-    fields.set_value(fields::key_index, index);
+    const ControlFields member(clone);
+    member.set_value(fields::key_index, index);
     if (original != nullptr && is_control(original))
-      fields.set_value(fields::container, ControlFields(original).value<Word>(fields::container));
+      member.set_value(fields::container, ControlFields(original).value<Word>(fields::container));
   }
   for (const auto& [property, value] : definition->properties) set_property_from_text(clone, property, value);
   ControlFields(clone).set_value(fields::index, index);
@@ -209,10 +210,10 @@ ZObject* clone_window_control(ZObject* window, std::string_view name) {
 void close_window_controls(ZObject* window) {
   WindowControlState* state = control_state(window);
   if (state == nullptr) return;
-  for (ZObject* control : controls_in_order(window)) raise_event(control, "Close");
+  for (ZObject* control : window_controls_in_order(window)) raise_event(control, "Close");
   // The panes go with the window; a control the application still holds
   // lives on without one.
-  for (ZObject* control : controls_in_order(window)) {
+  for (ZObject* control : window_controls_in_order(window)) {
     delete ControlFields(control).pane();
     ControlFields(control).set_pane(nullptr);
   }

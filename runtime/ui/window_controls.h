@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace zrt {
 
@@ -26,6 +27,9 @@ void make_control_panes(ZObject* window);
 // Raises Open on every control in table order.
 void open_window_controls(ZObject* window);
 
+// The entries of the window's control table that are controls, in table
+// order, without new references.
+[[nodiscard]] std::vector<ZObject*> window_controls_in_order(ZObject* window);
 // Number of entries of the window's control table that are controls.
 [[nodiscard]] std::int32_t window_control_count(ZObject* window);
 // The n-th control from 0 in table order with a new reference, or nil.
