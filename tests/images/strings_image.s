@@ -113,20 +113,5 @@ length:
 result_name:
         .asciz "result.txt"
 
-# Literal string records: the buffer (length byte, text, NUL), then at the
-# next word boundary the count 1, the buffer, the capacity and the length.
-        .balign 4
-hello_text:
-        .byte 7
-        .ascii "Hello, "
-        .byte 0
-        .balign 4
-hello:
-        .long 1, hello_text, 7, 7
-world_text:
-        .byte 5
-        .ascii "world"
-        .byte 0
-        .balign 4
-world:
-        .long 1, world_text, 5, 5
+        literal hello, "Hello, "
+        literal world, "world"
