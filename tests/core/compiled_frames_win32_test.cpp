@@ -93,23 +93,35 @@ TEST_F(CompiledFrames, HandlerOfTheRaisingFunctionTakesTheExceptionWithTheWalksR
   zrt::unlock_object(exception);
 }
 
+// Raising Nil is the runtime's own NilObjectException, which nobody else
+// holds: the handler gets the only reference.
+TEST_F(CompiledFrames, HandlerTakesTheExceptionTheRuntimeMadeForRaisingNil) {
+  ZObject* caught = call_compiled(catch_here, nullptr, nullptr, nullptr);
+  ASSERT_NE(caught, nullptr);
+  EXPECT_EQ(zrt::class_name(zrt::class_of(caught)), "NilObjectException");
+  EXPECT_EQ(caught->count, 1);
+  zrt::unlock_object(caught);
+}
+
 TEST_F(CompiledFrames, SuperclassHandlerThreeFramesUpTakesItAfterEveryFrameReleasedItsReferencesOnce) {
   TestClass held_class("Held");
   ZObject* held = zrt::new_instance(*held_class);
   ZString* text = zrt::make_string("held by the frames");
-  ZObject* exception = new_exception("NilObjectException");
-
-  ZObject* caught = call_compiled(outer, exception, text, held);
-  // Not the handler for OutOfBoundsException listed first: the one for
-  // RuntimeException.
-  ASSERT_EQ(caught, exception);
-  // middle's pushed arguments (call-site list) and inner's locals (trailer)
-  // each gave their reference back exactly once.
-  EXPECT_EQ(text->count, 1);
-  EXPECT_EQ(held->count, 1);
-  EXPECT_EQ(exception->count, 2);
-  zrt::unlock_object(caught);
-  zrt::unlock_object(exception);
+  for (const char* raised : {"NilObjectException", "EndException"}) {
+    SCOPED_TRACE(raised);
+    ZObject* exception = new_exception(raised);
+    ZObject* caught = call_compiled(outer, exception, text, held);
+    // Not the handler for OutOfBoundsException listed first: the one for
+    // RuntimeException.
+    ASSERT_EQ(caught, exception);
+    // middle's pushed arguments (call-site list) and inner's locals
+    // (trailer) each gave their reference back exactly once.
+    EXPECT_EQ(text->count, 1);
+    EXPECT_EQ(held->count, 1);
+    EXPECT_EQ(exception->count, 2);
+    zrt::unlock_object(caught);
+    zrt::unlock_object(exception);
+  }
   zrt::unlock_object(held);
   zrt::unlock_string(text);
 }
