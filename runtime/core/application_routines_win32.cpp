@@ -59,6 +59,7 @@ class SystemStartup final : public zrt::StartupPlatform {
   void show_failure(const std::string& message) override {
     static_cast<void>(zrt::show_message_box(nullptr, message, "", MB_OK | MB_ICONSTOP | MB_TASKMODAL));
   }
+  void write_debug_trace(const std::string& text) override { ::OutputDebugStringA(text.c_str()); }
 };
 
 zrt::BackgroundTicker g_background_ticker;

@@ -13,6 +13,7 @@ ClassRecord* find_named_class(std::string_view name) { return find_runtime_class
 
 bool build_application_tables(StartupPlatform& platform, MemoryView& data, Address descriptor) {
   const ClassTableBuild classes = build_class_table(data, descriptor, &find_named_class);
+  if (!classes.trace.empty()) platform.write_debug_trace(classes.trace);
   if (!classes.built) {
     platform.show_failure(classes.error);
     return false;

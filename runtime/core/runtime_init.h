@@ -1,6 +1,7 @@
 // The runtime's initialisation from the application descriptor, step by
 // step in its fixed order. The system's part of each step (window classes,
-// OLE, plug-ins, the menu bar, the frame window, failure messages) is
+// OLE, plug-ins, the menu bar, the frame window, failure messages, the
+// debug trace) is
 // behind StartupPlatform, so the order and the portable steps are the same
 // on the target and in host tests.
 #pragma once
@@ -28,6 +29,9 @@ class StartupPlatform {
   virtual void install_menu_bar(const MenuBarStream& menu_bar) = 0;
   virtual void create_frame_window(const std::string& title) = 0;
   virtual void show_failure(const std::string& message) = 0;
+  // Diagnostics for the application's developer (a class smaller than its
+  // superclass, say); the user never sees them.
+  virtual void write_debug_trace(const std::string& text) = 0;
 };
 
 // Runs every step; a class table or project objects that cannot be built

@@ -36,6 +36,7 @@ class RecordingStartup final : public zrt::StartupPlatform {
   void install_menu_bar(const zrt::MenuBarStream&) override { steps.push_back("menu bar"); }
   void create_frame_window(const std::string& title) override { steps.push_back("frame " + title); }
   void show_failure(const std::string& message) override { steps.push_back("failure " + message); }
+  void write_debug_trace(const std::string& text) override { steps.push_back("trace " + text); }
 
   std::vector<std::string> steps;
   std::string import_failure;
@@ -117,6 +118,16 @@ TEST_F(RuntimeInit, ADescriptorThatCannotBeBuiltStopsWithItsMessage) {
   ASSERT_FALSE(m_platform.steps.empty());
   EXPECT_EQ(m_platform.steps.back().rfind("failure class descriptor", 0), 0u) << m_platform.steps.back();
   EXPECT_EQ(zrt::application_state().application.get(), nullptr);
+}
+
+TEST_F(RuntimeInit, AClassSmallerThanItsSuperclassIsReportedToTheDebugTraceAndTheStartGoesOn) {
+  const Address application_reference = m_image.runtime_class_reference("Application");
+  ASSERT_TRUE(initialise({application_reference, m_image.class_descriptor(class_described("Small", 0, 20))}, {}));
+  ASSERT_GE(m_platform.steps.size(), 7u);
+  EXPECT_EQ(m_platform.steps[5], "deferred imports");
+  EXPECT_EQ(m_platform.steps[6].rfind("trace !!! RuntimeInit -- Bad class object size\n\tClass Name: Small\n", 0), 0u)
+      << m_platform.steps[6];
+  EXPECT_EQ(zrt::class_name(zrt::class_of(zrt::application_state().application.get())), "Small");
 }
 
 TEST_F(RuntimeInit, AMemberImportThatFindsNothingStopsTheStartWithItsMessage) {
