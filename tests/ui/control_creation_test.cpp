@@ -64,13 +64,6 @@ class ControlCreation : public object_tests::ObjectTest {
     routine_behaviour()[routine_address(name)] = std::move(behaviour);
   }
 
-  // A control entry: its class, then its property pairs.
-  static void control(DefinitionBuilder& built, ClassIndex kind,
-                      std::initializer_list<std::pair<std::string_view, std::string_view>> pairs) {
-    built.integer(kind).integer(static_cast<std::int64_t>(pairs.size()));
-    for (const auto& [name, value] : pairs) built.pair(name, value);
-  }
-
   bool create(const DefinitionBuilder& built) {
     zrt::DefinitionStream stream(built.bytes());
     const bool read = zrt::read_window_controls(m_window, stream);
@@ -92,9 +85,9 @@ class ControlCreation : public object_tests::ObjectTest {
 TEST_F(ControlCreation, FindsControlsByNameAndArrayMembersByIndex) {
   DefinitionBuilder built;
   built.integer(3);
-  control(built, static_text_class, {{"Name", "ListLabel"}, {"Index", "-2147483648"}, {"Text", "Frequency"}});
-  control(built, push_button_class, {{"Name", "Button"}, {"Index", "0"}});
-  control(built, push_button_class, {{"Name", "Button"}, {"Index", "2"}});
+  built.control(static_text_class, {{"Name", "ListLabel"}, {"Index", "-2147483648"}, {"Text", "Frequency"}});
+  built.control(push_button_class, {{"Name", "Button"}, {"Index", "0"}});
+  built.control(push_button_class, {{"Name", "Button"}, {"Index", "2"}});
   built.integer(0);
   ASSERT_TRUE(create(built));
 
@@ -121,8 +114,8 @@ TEST_F(ControlCreation, FindsControlsByNameAndArrayMembersByIndex) {
 TEST_F(ControlCreation, AControlOverACanvasTakesItAsContainer) {
   DefinitionBuilder built;
   built.integer(2);
-  control(built, canvas_class, {{"Name", "Plot"}, {"Left", "15"}, {"Top", "15"}, {"Width", "526"}, {"Height", "378"}});
-  control(built, static_text_class, {{"Name", "Label"}, {"Left", "20"}, {"Top", "20"}, {"Width", "50"}, {"Height", "10"}});
+  built.control(canvas_class, {{"Name", "Plot"}, {"Left", "15"}, {"Top", "15"}, {"Width", "526"}, {"Height", "378"}});
+  built.control(static_text_class, {{"Name", "Label"}, {"Left", "20"}, {"Top", "20"}, {"Width", "50"}, {"Height", "10"}});
   built.integer(0);
   ASSERT_TRUE(create(built));
   ZObject* plot = fetch("Plot");
@@ -134,10 +127,10 @@ TEST_F(ControlCreation, AControlOverACanvasTakesItAsContainer) {
 TEST_F(ControlCreation, LocksMoveOnlyTheLockedControls) {
   DefinitionBuilder built;
   built.integer(2);
-  control(built, push_button_class,
+  built.control(push_button_class,
           {{"Name", "Quit"}, {"Left", "242"}, {"Top", "495"}, {"Width", "99"}, {"Height", "20"},
            {"LockTop", "True"}, {"LockRight", "True"}});
-  control(built, static_text_class, {{"Name", "Title"}, {"Left", "16"}, {"Top", "9"}, {"Width", "93"}, {"Height", "16"}});
+  built.control(static_text_class, {{"Name", "Title"}, {"Left", "16"}, {"Top", "9"}, {"Width", "93"}, {"Height", "16"}});
   built.integer(0);
   ASSERT_TRUE(create(built));
   zrt::lay_out_window_controls(m_window, 30, 40);
@@ -148,7 +141,7 @@ TEST_F(ControlCreation, LocksMoveOnlyTheLockedControls) {
 TEST_F(ControlCreation, ACutOffControlLeavesWhatWasMadeForTheClose) {
   DefinitionBuilder built;
   built.integer(2);
-  control(built, static_text_class, {{"Name", "First"}});
+  built.control(static_text_class, {{"Name", "First"}});
   built.integer(push_button_class).integer(3).pair("Name", "Cut");
   zrt::DefinitionStream stream(built.bytes());
   EXPECT_FALSE(zrt::read_window_controls(m_window, stream));

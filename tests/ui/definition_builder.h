@@ -1,6 +1,6 @@
 // Writes definition streams for tests: packed integers, texts and property
-// pairs in the encoding the runtime reads, and window definitions with
-// their byte count in front.
+// pairs in the encoding the runtime reads, control entries, and window
+// definitions with their byte count in front.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +9,13 @@
 #include <vector>
 
 namespace definition_tests {
+
+using Pairs = std::initializer_list<std::pair<std::string_view, std::string_view>>;
+
+struct ControlEntry {
+  std::int32_t class_index;
+  Pairs pairs;
+};
 
 class DefinitionBuilder {
  public:
@@ -31,11 +38,20 @@ class DefinitionBuilder {
 
   DefinitionBuilder& pair(std::string_view name, std::string_view value) { return text(name).text(value); }
 
-  // A window with its property pairs, no controls and no bindings.
-  DefinitionBuilder& window(std::int32_t class_index, std::initializer_list<std::pair<std::string_view, std::string_view>> pairs) {
+  // A control entry: its class, then its property pairs.
+  DefinitionBuilder& control(std::int32_t class_index, Pairs pairs) {
+    integer(class_index).integer(static_cast<std::int64_t>(pairs.size()));
+    for (const auto& [name, value] : pairs) pair(name, value);
+    return *this;
+  }
+
+  // A window with its property pairs and controls, and no bindings.
+  DefinitionBuilder& window(std::int32_t class_index, Pairs pairs, std::initializer_list<ControlEntry> controls = {}) {
     integer(static_cast<std::int64_t>(pairs.size())).integer(class_index);
     for (const auto& [name, value] : pairs) pair(name, value);
-    return integer(0).integer(0);
+    integer(static_cast<std::int64_t>(controls.size()));
+    for (const ControlEntry& entry : controls) control(entry.class_index, entry.pairs);
+    return integer(0);
   }
 
   [[nodiscard]] const std::vector<std::uint8_t>& bytes() const { return m_bytes; }

@@ -136,9 +136,11 @@ class WindowTest : public ::testing::Test {
                        {"Deactivate", code(&on_deactivate), 0}, {"MouseMove", code(&on_mouse_move), 0},
                        {"MouseEnter", code(&on_mouse_enter), 0}, {"MouseExit", code(&on_mouse_exit), 0}};
     std::vector<zrt::Address> classes = {window_reference, m_image.class_descriptor(window)};
+    classes.insert(classes.end(), m_added_classes.begin(), m_added_classes.end());
     if (with_application_class) {
+      const auto application_index = static_cast<std::uint32_t>(classes.size());
       classes.push_back(m_image.runtime_class_reference("Application"));
-      auto application = object_tests::class_described("TestApplication", 2, 28);
+      auto application = object_tests::class_described("TestApplication", application_index, 28);
       application.handlers = {{"Open", code(&on_application_open), 0}, {"Close", code(&on_application_close), 0}};
       classes.push_back(m_image.class_descriptor(application));
     }
@@ -150,10 +152,19 @@ class WindowTest : public ::testing::Test {
     RuntimeInit(reinterpret_cast<void*>(static_cast<std::uintptr_t>(descriptor)));
   }
 
+  // A class of the image after the two window classes, for the controls of
+  // the definitions; returns its class index. Classes are added before the
+  // runtime starts.
+  std::int32_t add_class(zrt::Address descriptor) {
+    m_added_classes.push_back(descriptor);
+    return static_cast<std::int32_t>(m_added_classes.size()) + 1;
+  }
+
   // Definitions are laid into the image when it starts; returns their number.
-  std::size_t define(std::int32_t class_index, std::initializer_list<std::pair<std::string_view, std::string_view>> pairs) {
+  std::size_t define(std::int32_t class_index, definition_tests::Pairs pairs,
+                     std::initializer_list<definition_tests::ControlEntry> controls = {}) {
     definition_tests::DefinitionBuilder built;
-    built.window(class_index, pairs);
+    built.window(class_index, pairs, controls);
     m_pending_definitions.push_back(built.with_length());
     return m_pending_definitions.size() - 1;
   }
@@ -197,6 +208,7 @@ class WindowTest : public ::testing::Test {
     return at;
   }
 
+  std::vector<zrt::Address> m_added_classes;
   std::vector<std::vector<std::uint8_t>> m_pending_definitions;
   std::vector<zrt::Address> m_definition_addresses;
   std::int64_t m_strings = 0;

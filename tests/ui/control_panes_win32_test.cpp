@@ -1,0 +1,140 @@
+// Controls in a real window: the push button's wrapped BUTTON with its
+// state and caption, Action on a click and on a push, and the canvas's
+// mouse tracking.
+#include "tests/ui/window_test_support_win32.h"
+
+#include "runtime/interface/control_layout.h"
+#include "runtime/ui/control_object.h"
+#include "runtime/ui/system_pane_win32.h"
+
+namespace {
+
+using window_tests::code;
+using window_tests::events;
+using window_tests::script;
+using window_tests::window_class;
+
+// The BUTTON inside a push button's wrapper pane.
+HWND button_of(ZObject* control) {
+  auto* pane = dynamic_cast<zrt::SystemPane*>(zrt::ControlFields(control).pane());
+  return pane == nullptr ? nullptr : ::GetWindow(pane->handle(), GW_CHILD);
+}
+
+HWND pane_handle_of(ZObject* control) {
+  auto* pane = dynamic_cast<zrt::SystemPane*>(zrt::ControlFields(control).pane());
+  return pane == nullptr ? nullptr : pane->handle();
+}
+
+bool has_style(HWND handle, LONG style) { return (::GetWindowLongA(handle, GWL_STYLE) & style) != 0; }
+
+extern "C" {
+// Records the state the control's pane has when its Open runs.
+std::int32_t on_button_open(ZObject* control) {
+  HWND button = button_of(control);
+  events().push_back(std::string("Open") + (::IsWindowEnabled(button) ? " enabled" : " disabled") +
+                     (has_style(::GetParent(button), WS_VISIBLE) ? " shown" : " hidden"));
+  return 0;
+}
+std::int32_t on_action(ZObject*) { events().push_back("Action"); return 0; }
+}
+
+class ControlPanes : public window_tests::WindowTest {
+ protected:
+  // Classes for the controls: a PushButton subclass with Open and Action
+  // handlers and a Canvas subclass with the mouse handlers.
+  void add_control_classes() {
+    const std::int32_t push_button = add_class(m_image.runtime_class_reference("PushButton"));
+    const std::int32_t canvas = add_class(m_image.runtime_class_reference("Canvas"));
+    auto button = object_tests::class_described("", static_cast<std::uint32_t>(push_button), zif::push_button_fields::instance_size);
+    button.handlers = {{"Open", code(&on_button_open), 0}, {"Action", code(&on_action), 0}};
+    m_button = add_class(m_image.class_descriptor(button));
+    auto drawing = object_tests::class_described("", static_cast<std::uint32_t>(canvas), zif::canvas_fields::instance_size);
+    drawing.handlers = {{"MouseDown", code(&window_tests::on_mouse_down), 0},
+                        {"MouseDrag", code(&window_tests::on_mouse_drag), 0},
+                        {"MouseUp", code(&window_tests::on_mouse_up), 0}};
+    m_canvas = add_class(m_image.class_descriptor(drawing));
+  }
+
+  static ZObject* fetch(const zrt::ObjectRef& window, std::string_view name) {
+    const zrt::StringRef key = zrt::StringRef::adopt(zrt::make_string(name));
+    return RuntimeControlFetch(window.get(), key.get());
+  }
+
+  std::int32_t m_button = 0;
+  std::int32_t m_canvas = 0;
+};
+
+TEST_F(ControlPanes, EnabledAndVisibleFromTheDefinitionHoldWhenTheControlsOpenRuns) {
+  add_control_classes();
+  const auto main = define(window_class, {{"Visible", "True"}},
+                           {{m_button, {{"Name", "Plain"}, {"Caption", "Plain"}, {"Visible", "True"}, {"Enabled", "True"}}},
+                            {m_button, {{"Name", "Off"}, {"Caption", "Off"}, {"Visible", "True"}, {"Enabled", "False"}}},
+                            {m_button, {{"Name", "Away"}, {"Caption", "Away"}, {"Visible", "False"}, {"Enabled", "True"}}}});
+  start();
+  const zrt::ObjectRef window = create(main);
+  EXPECT_EQ(events(), (std::vector<std::string>{"Open enabled shown", "Open disabled shown", "Open enabled hidden",
+                                                "Open"}));
+  turn();
+  EXPECT_FALSE(::IsWindowVisible(button_of(fetch(window, "Away"))));
+  EXPECT_TRUE(::IsWindowVisible(button_of(fetch(window, "Plain"))));
+}
+
+TEST_F(ControlPanes, ACaptionSetBeforeTheWindowShowsIsTheButtonsText) {
+  add_control_classes();
+  const auto main = define(window_class, {{"Visible", "True"}},
+                           {{m_button, {{"Name", "Show"}, {"Caption", "Show"}, {"Visible", "True"}, {"Enabled", "True"}}}});
+  script().on_open = [](ZObject* window) {
+    const zrt::StringRef key = zrt::StringRef::adopt(zrt::make_string("Show"));
+    const zrt::StringRef caption = zrt::StringRef::adopt(zrt::make_string("Show Plot"));
+    pushButtonTitleSetter(RuntimeControlFetch(window, key.get()), 0, caption.get());
+  };
+  start();
+  const zrt::ObjectRef window = create(main);
+  turn();
+  EXPECT_NE(driver::find_child(handle_of(window), "Button", "Show Plot"), nullptr);
+}
+
+TEST_F(ControlPanes, AClickRaisesActionAndPushingADisabledButtonDoesNothing) {
+  add_control_classes();
+  const auto main = define(window_class, {{"Visible", "True"}},
+                           {{m_button, {{"Name", "Go"}, {"Caption", "Go"}, {"Left", "10"}, {"Top", "10"}, {"Width", "80"},
+                                        {"Height", "20"}, {"Visible", "True"}, {"Enabled", "True"}}},
+                            {m_button, {{"Name", "Off"}, {"Caption", "Off"}, {"Visible", "True"}, {"Enabled", "False"}}}});
+  start();
+  const zrt::ObjectRef window = create(main);
+  turn();
+  events().clear();
+  ::SendMessageA(button_of(fetch(window, "Go")), BM_CLICK, 0, 0);
+  EXPECT_EQ(events(), std::vector<std::string>{"Action"});
+  events().clear();
+  pushButtonPush(fetch(window, "Off"));
+  pushButtonPush(fetch(window, "Go"));
+  EXPECT_EQ(events(), std::vector<std::string>{"Action"});
+}
+
+TEST_F(ControlPanes, ACanvasTracksTheMouseOnlyAfterAMouseDownThatReturnsTrue) {
+  add_control_classes();
+  const auto main = define(window_class, {{"Visible", "True"}, {"Width", "300"}, {"Height", "200"}},
+                           {{m_canvas, {{"Name", "Plot"}, {"Left", "15"}, {"Top", "15"}, {"Width", "200"}, {"Height", "150"},
+                                         {"Visible", "True"}, {"Enabled", "True"}}}});
+  start();
+  const zrt::ObjectRef window = create(main);
+  turn();
+  HWND canvas = pane_handle_of(fetch(window, "Plot"));
+  ASSERT_NE(canvas, nullptr);
+  events().clear();
+  ::SendMessageA(canvas, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 30));
+  ::SendMessageA(canvas, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(25, 35));
+  ::SendMessageA(canvas, WM_LBUTTONUP, 0, MAKELPARAM(25, 35));
+  EXPECT_EQ(events(), std::vector<std::string>{"MouseDown 20 30"}) << "MouseDown returned False";
+
+  events().clear();
+  script().mouse_down = 1;
+  ::SendMessageA(canvas, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 30));
+  ::SendMessageA(canvas, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 50));
+  ::SendMessageA(canvas, WM_LBUTTONUP, 0, MAKELPARAM(40, 50));
+  EXPECT_EQ(events(), (std::vector<std::string>{"MouseDown 20 30", "MouseDrag 40 50", "MouseUp 40 50"}))
+      << "points are relative to the canvas";
+}
+
+}  // namespace
