@@ -35,6 +35,7 @@ inline constexpr BuiltinFunction k_builtin_functions[] = {
     {"MsgBox", "RuntimeMsgBox", ""},
     {"Quit", "ApplicationQuit", ""},
     {"GetOpenFolderItem", "RuntimeGetOpenFolderItem", "FolderItem"},
+    {"NewPicture", "newPicture", "Picture"},
 };
 
 }  // namespace zc
