@@ -443,4 +443,9 @@ TEST_F(GeneratedPassing, LocalArraysAreDisposedWhenAnExceptionPassesTheirMethod)
   EXPECT_EQ((call_of<std::int32_t>("Passing", "Filled")), 3);
 }
 
+TEST_F(GeneratedPassing, LocalArraysAreDisposedWhenTheirMethodsHandlerRaisesAgain) {
+  EXPECT_EQ((call_of<std::int32_t>("Passing", "RaisedAgain")), 4) << "a Raise in the handler";
+  EXPECT_EQ((call_of<std::int32_t>("Passing", "CalledRaising")), 5) << "a call from the handler that raises";
+}
+
 }  // namespace
