@@ -1,7 +1,8 @@
 // Programs compiled by zc, run by the runtime as processes of their own in
 // scratch folders. Each shows what it computed in message boxes, which the
 // test answers in order; every program ends with exit code 0, whether it
-// returns, raises EndException or meets an exception nobody takes.
+// returns, raises EndException, meets an exception nobody takes or closes
+// its last window.
 #include "tests/images/image_runs.h"
 
 #include <gtest/gtest.h>
@@ -91,6 +92,24 @@ TEST(ProgramRun, HandlersTakeWhatTheyShouldCleanupsRunOnceAndTheUnhandledEndTheP
   };
   EXPECT_EQ(run.boxes, expected);
   expect_clean_end(run);
+}
+
+TEST(ProgramRun, AWindowsEventsAndItsButtonRunCompiledCodeUntilTheLastWindowCloses) {
+  RunFolder folder("windows");
+  folder.write("windows.exe", image_runs::built_program("windows"));
+  const auto process = folder.start("windows.exe");
+  EXPECT_EQ(RunFolder::answer_box(*process), "opened with Go");
+  HWND window = driver::wait_for_window("", "Counter");
+  ASSERT_NE(window, nullptr);
+  HWND button = driver::find_child(window, "", "Go");
+  ASSERT_NE(button, nullptr);
+  for (int press = 1; press <= 2; ++press) {
+    driver::press_button(button);
+    EXPECT_EQ(RunFolder::answer_box(*process), "pressed " + std::to_string(press) + " in Counter");
+  }
+  ::PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(RunFolder::answer_box(*process), "closing after 2");
+  expect_clean_end({{}, folder.finish(*process)});
 }
 
 }  // namespace
