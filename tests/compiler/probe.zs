@@ -394,3 +394,17 @@ Class Passing
     Return 5
   End Function
 End Class
+
+' A menu handler: a hook of the application's class named after its item,
+' called with the window (here nothing) and the item's index.
+MenuBar
+  Menu "File"
+    Item FileRecent "Recent"
+  End Menu
+End MenuBar
+
+Class ProbeApp Inherits Application
+  MenuHandler FileRecent(index As Integer) As Boolean
+    Return index Mod 2 = 1
+  End MenuHandler
+End Class
