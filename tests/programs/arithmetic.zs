@@ -1,6 +1,6 @@
 ' Numbers, strings, arrays and loops, computed when the application opens
-' and shown in one message box each; then EndException ends the program
-' without a word.
+' and shown in two message boxes; then EndException, raised past a handler
+' that takes every other exception, ends the program without a word.
 Class Figures Inherits Application
   Function Integers() As String
     Dim a As Integer = 7
@@ -47,9 +47,19 @@ Class Figures Inherits Application
     Return Str(sum) + " " + Str(halvings) + " " + Str(k)
   End Function
 
+  ' A handler without a class passes EndException on, so quitting from
+  ' here still ends the program.
+  Sub Finish()
+    Dim values(3) As Integer
+    Raise New EndException
+  Exception
+    MsgBox "EndException was taken"
+  End Sub
+
   Event Open()
     MsgBox Integers() + " | " + Doubles()
     MsgBox Strings() + " | " + Loops()
-    Raise New EndException
+    Finish()
+    MsgBox "still running"
   End Event
 End Class
