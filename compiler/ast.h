@@ -275,7 +275,11 @@ struct ExceptionHandler {
   const Symbol* symbol = nullptr;
 };
 
-enum class MethodKind { Sub, Function, EventHandler };
+// Event and menu handlers are hooks: the runtime finds them by name in the
+// class descriptor and calls them; nothing in the program calls them.
+enum class MethodKind { Sub, Function, EventHandler, MenuHandler };
+
+constexpr bool is_hook(MethodKind kind) { return kind == MethodKind::EventHandler || kind == MethodKind::MenuHandler; }
 
 struct MethodDecl {
   MethodKind kind = MethodKind::Sub;

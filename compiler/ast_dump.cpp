@@ -147,7 +147,7 @@ void Dumper::control(const ControlDecl& control, int depth) {
 }
 
 void Dumper::method(const MethodDecl& method, int depth) {
-  static constexpr std::string_view k_keywords[] = {"Sub", "Function", "Event"};
+  static constexpr std::string_view k_keywords[] = {"Sub", "Function", "Event", "MenuHandler"};
   line(depth) << k_keywords[static_cast<int>(method.kind)] << ' ' << method.name << '(';
   for (std::size_t i = 0; i < method.parameters.size(); ++i) {
     const Parameter& parameter = method.parameters[i];

@@ -26,6 +26,14 @@ constexpr SettingShape k_settings[] = {
     {"FrameTitle", "s", false}, {"CharacterSet", "i", false},
 };
 
+bool holds_item(const std::vector<MenuEntry>& entries, std::string_view name) {
+  for (const MenuEntry& entry : entries) {
+    if (entry.kind == MenuEntryKind::Item && equal_ignoring_case(entry.name, name)) return true;
+    if (entry.kind == MenuEntryKind::Submenu && holds_item(entry.entries, name)) return true;
+  }
+  return false;
+}
+
 std::string_view letter_type_name(char letter) {
   return letter == 's' ? "String" : letter == 'i' ? "Integer" : "Boolean";
 }
@@ -111,6 +119,60 @@ void Checker::check_menu_entries(std::vector<MenuEntry>& entries, std::map<std::
     if (item_class && item_root && !is_subclass_of(item_class, item_root))
       error(entry.class_name.pos, text::format("'{}' is not a menu item class", item_class->name));
   }
+}
+
+bool Checker::names_menu_item(std::string_view name) const {
+  for (const Unit& unit : m_program.units)
+    for (const MenuBarDecl& bar : unit.menu_bars)
+      if (holds_item(bar.menus, name)) return true;
+  return false;
+}
+
+// A menu handler answers a chosen item of the menu bar for a window or for
+// the application. The runtime finds it among the class's hooks by the
+// item's name and calls it with the window (and the item's Index when the
+// item is a member of a menu array); True means handled. Since event
+// handlers are found by name too, a menu handler may not take an event's.
+void Checker::check_menu_handler(ClassInfo& info, MethodDecl& handler) {
+  const ClassInfo* window = runtime_class("Window");
+  const ClassInfo* application = runtime_class("Application");
+  const bool receives_items = (window && is_subclass_of(&info, window)) ||
+                              (application && is_subclass_of(&info, application));
+  if (!receives_items)
+    error(handler.pos, text::format("'{}' handles a menu item, but only windows and Application subclasses "
+                                    "receive menu items", handler.name));
+  else if (!names_menu_item(handler.name))
+    error(handler.pos, text::format("'{}' is not an item of the program's MenuBar", handler.name));
+  else if (info.find_event(handler.name))
+    error(handler.pos, text::format("'{}' is an event of '{}'; a menu handler cannot take an event's name",
+                                    handler.name, info.name));
+  for (const MethodDecl& earlier : info.decl->methods) {
+    if (&earlier == &handler) break;
+    if (earlier.kind != MethodKind::MenuHandler || !equal_ignoring_case(earlier.name, handler.name)) continue;
+    error(handler.pos, text::format("the menu handler '{}' is already declared at line {}", handler.name,
+                                    earlier.pos.line));
+    break;
+  }
+  check_menu_handler_signature(handler);
+  Symbol* symbol = m_symbols.make(SymbolKind::Method, std::string(handler.name), m_types.boolean(), handler.pos);
+  symbol->signature = signature_of(handler);
+  symbol->signature.result = m_types.boolean();
+  symbol->owner = &info;
+  symbol->method = &handler;
+  handler.symbol = symbol;
+}
+
+void Checker::check_menu_handler_signature(const MethodDecl& handler) {
+  const bool takes_index = handler.parameters.size() == 1 && !handler.parameters[0].by_ref &&
+                           !handler.parameters[0].type.is_array &&
+                           resolve_type(handler.parameters[0].type) == m_types.integer();
+  if (!handler.parameters.empty() && !takes_index)
+    error(handler.pos, "a menu handler takes nothing, or the item's index: (index As Integer)");
+  if (handler.result.name.empty())
+    error(handler.pos, "a menu handler gives Boolean (True when it handled the item): add 'As Boolean'");
+  else if (const Type* result = resolve_type(handler.result); result != m_types.boolean() &&
+                                                              result->kind != TypeKind::Error)
+    error(handler.result.pos, text::format("a menu handler gives Boolean, not {}", result->name()));
 }
 
 void Checker::check_settings() {

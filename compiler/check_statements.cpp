@@ -182,7 +182,7 @@ void Checker::check_exit(ExitStmt& statement) {
       if (loop == kind) return true;
     return false;
   };
-  const bool is_function = m_method->kind == MethodKind::Function;
+  const bool is_function = m_method->kind == MethodKind::Function || m_method->kind == MethodKind::MenuHandler;
   switch (statement.target) {
     case ExitTarget::For: if (!inside(LoopKind::For)) error(statement.pos, "'Exit For' outside a For loop"); return;
     case ExitTarget::While: if (!inside(LoopKind::While)) error(statement.pos, "'Exit While' outside a While loop"); return;

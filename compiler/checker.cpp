@@ -260,6 +260,10 @@ void Checker::declare_method(ClassInfo& info, MethodDecl& method) {
     check_handler(info.base, method);
     return;
   }
+  if (method.kind == MethodKind::MenuHandler) {
+    check_menu_handler(info, method);
+    return;
+  }
   Symbol* symbol = m_symbols.make(SymbolKind::Method, std::string(method.name), nullptr, method.pos);
   symbol->signature = signature_of(method);
   symbol->type = symbol->signature.result;

@@ -58,6 +58,9 @@ class Checker {
   void check_definition_value(const Symbol& property, DefinitionProperty& pair);
   void check_menu_bars();
   void check_menu_entries(std::vector<MenuEntry>& entries, std::map<std::string, SourcePos>& seen);
+  void check_menu_handler(ClassInfo& info, MethodDecl& handler);
+  void check_menu_handler_signature(const MethodDecl& handler);
+  bool names_menu_item(std::string_view name) const;
   void check_settings();
   void check_setting(SettingDecl& setting);
   void check_program_singletons();

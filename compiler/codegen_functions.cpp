@@ -44,6 +44,7 @@ void CodeGenerator::generate_function(const FunctionPlan& plan) {
   m_function.exit_label = m_out.new_label();
   m_function.background_tasks = !plan.method || plan.method->background_tasks;
   allocate_frame(plan);
+  if (!m_function.arrays.empty() && runtime_class("RuntimeException")) m_function.array_handler = m_out.new_label();
   emit_prologue(plan);
   if (plan.body) plan.body();
   if (plan.method) {
@@ -87,6 +88,7 @@ void CodeGenerator::allocate_frame(const FunctionPlan& plan) {
       if (handler.symbol) m_function.slots[handler.symbol] = {-4, handler.symbol->type, false};
       allocate_block(handler.body);
     }
+    if (!m_function.arrays.empty() && !plan.method->handlers.empty()) m_function.handling_offset = allocate_hidden(4);
   }
   if (plan.self_from_control) m_function.self_offset = allocate_hidden(4);
 }
@@ -164,7 +166,14 @@ void CodeGenerator::emit_prologue(const FunctionPlan& plan) {
   }
 }
 
+// Calls from handler code carry the inside-a-handler marker, so that an
+// exception raised there passes this function's handlers. The walk then
+// skips the array handler too, which would leave the local arrays behind; so
+// in a function with local arrays handler calls go unmarked, and every
+// handler sends an exception that arrives while a handler already runs to
+// the array handler, which disposes the arrays and raises it on, marked.
 void CodeGenerator::emit_handlers(const MethodDecl& method) {
+  const bool guarded = m_function.handling_offset != 0 && !m_function.array_handler.empty();
   for (const ExceptionHandler& handler : method.handlers) {
     const std::string label = m_out.new_label();
     m_function.handlers.emplace_back(&handler, label);
@@ -172,12 +181,20 @@ void CodeGenerator::emit_handlers(const MethodDecl& method) {
     // The exception walk leaves the stack pointer where the raise was.
     m_out.emit("leal -" + std::to_string(m_function.frame_size) + "(%ebp), %esp");
     m_out.reset_stack();
-    m_out.set_in_handler(true);
+    if (guarded) enter_handling();
+    m_out.set_in_handler(!guarded);
     if (handler.type.name.empty()) pass_on_quit();
     generate_block(handler.body);
     m_out.set_in_handler(false);
     m_out.emit("jmp " + m_function.exit_label);
   }
+}
+
+void CodeGenerator::enter_handling() {
+  const std::string flag = frame_operand(m_function.handling_offset);
+  m_out.emit("cmpl $0, " + flag);
+  m_out.emit("jne " + m_function.array_handler);
+  m_out.emit("movl $1, " + flag);
 }
 
 // A handler without a class takes every exception but the one that quitting
@@ -231,8 +248,7 @@ const ClassInfo* CodeGenerator::handler_class(const ExceptionHandler& handler) c
 // every cleanup: an exception that passes the method disposes the arrays
 // there and is raised again from inside it, so it goes on to the callers.
 void CodeGenerator::emit_array_handler() {
-  if (m_function.arrays.empty() || !runtime_class("RuntimeException")) return;
-  m_function.array_handler = m_out.new_label();
+  if (m_function.array_handler.empty()) return;
   m_out.label(m_function.array_handler);
   m_out.emit("leal -" + std::to_string(m_function.frame_size) + "(%ebp), %esp");
   m_out.reset_stack();

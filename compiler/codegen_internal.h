@@ -59,6 +59,7 @@ struct FunctionState {
   std::vector<LoopLabels> loops;
   std::vector<std::pair<const ExceptionHandler*, std::string>> handlers;
   std::string array_handler;  // the label of the handler that disposes local arrays, if any
+  int handling_offset = 0;    // with arrays and handlers: the slot that is 1 once a handler runs
 };
 
 // What a function to generate is: its label, parameters, body and handlers.
@@ -92,6 +93,7 @@ class CodeGenerator {
   void emit_trailer();
   void emit_handlers(const MethodDecl& method);
   void pass_on_quit();
+  void enter_handling();
   void emit_array_handler();
   const ClassInfo* handler_class(const ExceptionHandler& handler) const;
   void generate_lifecycle(const ClassInfo& info);

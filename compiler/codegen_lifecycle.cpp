@@ -11,7 +11,7 @@ namespace {
 
 const MethodDecl* own_method(const ClassInfo& info, std::string_view name) {
   for (const MethodDecl& method : info.decl->methods)
-    if (method.kind != MethodKind::EventHandler && equal_ignoring_case(method.name, name)) return &method;
+    if (!is_hook(method.kind) && equal_ignoring_case(method.name, name)) return &method;
   return nullptr;
 }
 

@@ -99,12 +99,14 @@ std::vector<std::string> CodeGenerator::class_descriptor(const ClassInfo& info) 
   return fields;
 }
 
-// Methods (an interface's by name only), handlers with key 0, constants.
+// Methods (an interface's by name only), hooks with key 0, constants. A menu
+// handler is a hook named after its menu item, which is how the runtime's menu
+// delivery finds it.
 void CodeGenerator::append_members(const ClassInfo& info, std::vector<std::string>& fields) {
   std::vector<std::string> methods;
   std::vector<std::string> handlers;
   for (const MethodDecl& method : info.decl->methods) {
-    if (method.kind == MethodKind::EventHandler) {
+    if (is_hook(method.kind)) {
       if (method.symbol) handlers.insert(handlers.end(), {literal_label(std::string(method.name)), method_label(info, method), "0"});
       continue;
     }

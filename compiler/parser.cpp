@@ -16,7 +16,7 @@ namespace {
 bool is_soft_keyword(TokenKind kind) {
   switch (kind) {
     case TokenKind::Control: case TokenKind::DefaultWindow: case TokenKind::Item:
-    case TokenKind::Key: case TokenKind::Menu: case TokenKind::MenuBar:
+    case TokenKind::Key: case TokenKind::Menu: case TokenKind::MenuBar: case TokenKind::MenuHandler:
     case TokenKind::Plugin: case TokenKind::Separator: case TokenKind::Settings:
     case TokenKind::Window:
       return true;
@@ -33,7 +33,8 @@ std::string describe(const Token& token) {
 }
 
 bool is_method_opener(TokenKind kind) {
-  return kind == TokenKind::Sub || kind == TokenKind::Function || kind == TokenKind::Event;
+  return kind == TokenKind::Sub || kind == TokenKind::Function || kind == TokenKind::Event ||
+         kind == TokenKind::MenuHandler;
 }
 
 bool is_type_opener(TokenKind kind) {
@@ -168,7 +169,7 @@ bool Parser::closes_open_block() const {
       case TokenKind::While: if (kind == TokenKind::Wend) return true; break;
       case TokenKind::Do: if (kind == TokenKind::Loop) return true; break;
       case TokenKind::Select: if (kind == TokenKind::Case) return true; break;
-      case TokenKind::Sub: case TokenKind::Function: case TokenKind::Event:
+      case TokenKind::Sub: case TokenKind::Function: case TokenKind::Event: case TokenKind::MenuHandler:
         if (kind == TokenKind::Exception) return true;
         if ((is_method_opener(kind) || kind == TokenKind::Property) && names_next) return true;
         break;
@@ -292,7 +293,7 @@ void Parser::parse_class_header(ClassDecl& decl) {
   }
 }
 
-// member -> 'Property' variable | const | method | event_handler
+// member -> 'Property' variable | const | method | event_handler | menu_handler
 // An interface holds only method signatures.
 bool Parser::parse_member(ClassDecl& decl) {
   const TokenKind kind = peek().kind;
@@ -311,13 +312,13 @@ bool Parser::parse_member(ClassDecl& decl) {
       end_line();
       return true;
     case TokenKind::Const: decl.constants.push_back(parse_const()); return true;
-    case TokenKind::Sub: case TokenKind::Function: case TokenKind::Event:
+    case TokenKind::Sub: case TokenKind::Function: case TokenKind::Event: case TokenKind::MenuHandler:
       decl.methods.push_back(parse_method(true));
       return true;
     default:
       error_expected(decl.kind == ClassKind::Window
-                         ? "a definition property, Control, Property, Const, Sub, Function or Event"
-                         : "Property, Const, Sub, Function or Event");
+                         ? "a definition property, Control, Property, Const, Sub, Function, Event or MenuHandler"
+                         : "Property, Const, Sub, Function, Event or MenuHandler");
       return false;
   }
 }
@@ -390,17 +391,20 @@ ConstDecl Parser::parse_const() {
   return constant;
 }
 
-// method -> ('Sub' | 'Function' | 'Event') name [parameters] [as_type] NEWLINE
+// method -> ('Sub' | 'Function' | 'Event' | 'MenuHandler') name [parameters] [as_type] NEWLINE
 //           [body {handler} 'End' kind]
 MethodDecl Parser::parse_method(bool with_body) {
   const Token& opener = advance();
   MethodDecl method;
   method.kind = opener.kind == TokenKind::Sub        ? MethodKind::Sub
                 : opener.kind == TokenKind::Function ? MethodKind::Function
-                                                     : MethodKind::EventHandler;
+                : opener.kind == TokenKind::Event    ? MethodKind::EventHandler
+                                                     : MethodKind::MenuHandler;
   method.pos = {opener.line, opener.column};
   method.has_body = with_body;
-  method.name = expect_name(method.kind == MethodKind::EventHandler ? "an event name" : "a method name");
+  method.name = expect_name(method.kind == MethodKind::EventHandler ? "an event name"
+                            : method.kind == MethodKind::MenuHandler ? "a menu item's name"
+                                                                     : "a method name");
   if (at(TokenKind::LeftParen)) method.parameters = parse_parameters();
   if (at(TokenKind::As)) {
     if (method.kind == MethodKind::Sub) error(peek(), "a Sub has no result; declare a Function instead");

@@ -44,7 +44,7 @@ ProgramLayout::ProgramLayout(const Semantics& semantics, const RuntimeInterface&
 
 // A subclass's table starts as its superclass's; a method of the same name
 // takes over its slot, a new one is appended. The lifecycle methods and
-// event handlers are called by the runtime and have no slot.
+// hooks (event and menu handlers) are called by the runtime and have no slot.
 void ProgramLayout::lay_out_methods(const ClassInfo* info) {
   if (info == nullptr || info->is_runtime || m_virtual_tables.count(info)) return;
   lay_out_methods(info->base);
@@ -52,7 +52,7 @@ void ProgramLayout::lay_out_methods(const ClassInfo* info) {
   if (info->base && !info->base->is_runtime) table = m_virtual_tables.at(info->base);
   if (info->decl && !info->is_interface) {
     for (const MethodDecl& method : info->decl->methods) {
-      if (method.kind == MethodKind::EventHandler || !method.has_body) continue;
+      if (is_hook(method.kind) || !method.has_body) continue;
       auto same_name = [&](const VirtualMethod& entry) { return equal_ignoring_case(entry.method->name, method.name); };
       auto existing = std::find_if(table.begin(), table.end(), same_name);
       if (existing != table.end()) *existing = {info, &method};
@@ -69,7 +69,7 @@ int ProgramLayout::virtual_slot(const Symbol& method) const {
   for (const ClassInfo* other : m_program_classes) {
     if (other == owner || !is_subclass_of(other, owner) || !other->decl) continue;
     for (const MethodDecl& declared : other->decl->methods)
-      overridden |= declared.kind != MethodKind::EventHandler && equal_ignoring_case(declared.name, method.name);
+      overridden |= !is_hook(declared.kind) && equal_ignoring_case(declared.name, method.name);
   }
   if (!overridden) return -1;
   const std::vector<VirtualMethod>& table = m_virtual_tables.at(owner);
@@ -122,7 +122,9 @@ std::vector<const Symbol*> ProgramLayout::own_fields(const ClassInfo* info) cons
 // Names are letters, digits and underscores, so a dot between them keeps
 // every label unambiguous.
 std::string method_label(const ClassInfo& owner, const MethodDecl& method) {
-  const char* prefix = method.kind == MethodKind::EventHandler ? "zevent." : "zmethod.";
+  const char* prefix = method.kind == MethodKind::EventHandler  ? "zevent."
+                       : method.kind == MethodKind::MenuHandler ? "zmenu."
+                                                                : "zmethod.";
   return prefix + name_key(owner.name) + "." + name_key(method.name);
 }
 

@@ -11,7 +11,7 @@ enum class TokenKind {
   // Keywords.
   And, As, ByRef, ByVal, Case, Class, Const, Control, DefaultWindow, Dim, Do, Else, ElseIf,
   End, Event, Exception, Exit, False, For, Function, If, Implements, Inherits,
-  Interface, IsA, Item, Key, Loop, Me, Menu, MenuBar, Mod, New, Next, Nil, Not, Or,
+  Interface, IsA, Item, Key, Loop, Me, Menu, MenuBar, MenuHandler, Mod, New, Next, Nil, Not, Or,
   Plugin, Property, Raise, Return, Select, Self, Separator, Settings, Step, Sub, Then,
   To, True, Until, Wend, While, Window,
   // Operators and punctuation.
@@ -44,6 +44,7 @@ inline constexpr TokenSpelling k_token_table[] = {
     {TokenKind::Item, "Item", true}, {TokenKind::Key, "Key", true},
     {TokenKind::Loop, "Loop", true}, {TokenKind::Me, "Me", true},
     {TokenKind::Menu, "Menu", true}, {TokenKind::MenuBar, "MenuBar", true},
+    {TokenKind::MenuHandler, "MenuHandler", true},
     {TokenKind::Mod, "Mod", true}, {TokenKind::New, "New", true},
     {TokenKind::Next, "Next", true}, {TokenKind::Nil, "Nil", true},
     {TokenKind::Not, "Not", true}, {TokenKind::Or, "Or", true},

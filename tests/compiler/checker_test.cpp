@@ -244,6 +244,77 @@ TEST(Checker, ReportsErrorsInDefinitionsMenusAndSettings) {
   for (const Case& c : cases) EXPECT_EQ(check(c.source).first_error(), c.first_error) << c.source;
 }
 
+// The menu bar that the menu handler cases answer.
+std::string with_menu_bar(const std::string& source) {
+  return "MenuBar\n"
+         "  Menu \"File\"\n"
+         "    Item FileQuit \"Quit\" As QuitMenuItem\n"
+         "    Menu \"Recent\"\n"
+         "      Item Recent \"One\"\n"
+         "    End Menu\n"
+         "  End Menu\n"
+         "  Menu \"Window\"\n"
+         "    Item Paint \"Paint\"\n"
+         "  End Menu\n"
+         "End MenuBar\n" +
+         source;
+}
+
+TEST(Checker, MenuHandlersAnswerItemsOfTheMenuBarInWindowsAndTheApplication) {
+  test::Compiled compiled = check(with_menu_bar(
+      "Window Main\n"
+      "  MenuHandler filequit() As Boolean\n"
+      "    Return True\n"
+      "  End MenuHandler\n"
+      "  MenuHandler Recent(index As Integer) As Boolean\n"
+      "    If index > 2 Then Exit Function\n"
+      "    Return index = 1\n"
+      "  End MenuHandler\n"
+      "End Window\n"
+      "Class Base Inherits Application\n"
+      "End Class\n"
+      "Class App Inherits Base\n"
+      "  MenuHandler FileQuit() As Boolean\n"
+      "  End MenuHandler\n"
+      "End Class\n"));
+  EXPECT_EQ(compiled.errors, "");
+  struct Case {
+    const char* source;
+    const char* first_error;
+  } cases[] = {
+      {"Window W\n  MenuHandler FileSave() As Boolean\n  End MenuHandler\nEnd Window\n",
+       "t.zs:13:3: error: 'FileSave' is not an item of the program's MenuBar"},
+      {"Class C\n  MenuHandler FileQuit() As Boolean\n  End MenuHandler\nEnd Class\n",
+       "t.zs:13:3: error: 'FileQuit' handles a menu item, but only windows and Application subclasses receive "
+       "menu items"},
+      {"Window W\n  MenuHandler Paint() As Boolean\n  End MenuHandler\nEnd Window\n",
+       "t.zs:13:3: error: 'Paint' is an event of 'W'; a menu handler cannot take an event's name"},
+      {"Window W\n  MenuHandler FileQuit()\n  End MenuHandler\nEnd Window\n",
+       "t.zs:13:3: error: a menu handler gives Boolean (True when it handled the item): add 'As Boolean'"},
+      {"Window W\n  MenuHandler FileQuit() As Integer\n  End MenuHandler\nEnd Window\n",
+       "t.zs:13:29: error: a menu handler gives Boolean, not Integer"},
+      {"Window W\n  MenuHandler Recent(name As String) As Boolean\n  End MenuHandler\nEnd Window\n",
+       "t.zs:13:3: error: a menu handler takes nothing, or the item's index: (index As Integer)"},
+      {"Window W\n  MenuHandler Recent(ByRef index As Integer) As Boolean\n  End MenuHandler\nEnd Window\n",
+       "t.zs:13:3: error: a menu handler takes nothing, or the item's index: (index As Integer)"},
+      {"Window W\n  MenuHandler Recent(a As Integer, b As Integer) As Boolean\n  End MenuHandler\nEnd Window\n",
+       "t.zs:13:3: error: a menu handler takes nothing, or the item's index: (index As Integer)"},
+      {"Window W\n  MenuHandler FileQuit() As Boolean\n  End MenuHandler\n"
+       "  MenuHandler FILEQUIT() As Boolean\n  End MenuHandler\nEnd Window\n",
+       "t.zs:15:3: error: the menu handler 'FILEQUIT' is already declared at line 13"},
+      {"Window W\n  MenuHandler FileQuit() As Boolean\n    Return 1\n  End MenuHandler\nEnd Window\n",
+       "t.zs:14:12: error: the returned value must be Boolean, not Integer"},
+      {"Window W\n  MenuHandler FileQuit() As Boolean\n    Exit Sub\n  End MenuHandler\nEnd Window\n",
+       "t.zs:14:5: error: 'Exit Sub' in a Function; use Return"},
+      {"Window W\n  Sub S()\n    FileQuit()\n  End Sub\n  MenuHandler FileQuit() As Boolean\n  End MenuHandler\n"
+       "End Window\n",
+       "t.zs:14:5: error: unknown name 'FileQuit'"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(check(with_menu_bar(c.source)).first_error(), c.first_error) << c.source;
+  EXPECT_EQ(check("Window W\n  MenuHandler FileQuit() As Boolean\n  End MenuHandler\nEnd Window\n").first_error(),
+            "t.zs:2:3: error: 'FileQuit' is not an item of the program's MenuBar");
+}
+
 TEST(Checker, SettingsValuesAreFoldedWhenCompiling) {
   test::Compiled compiled = check(
       "Const Name = \"Quellix\"\n"

@@ -53,6 +53,7 @@ inline const zc::RuntimeInterface& fake_runtime() {
           {"Picture", "ZTPicture", "", 40, {}, {}, {}},
           {"Graphics", "ZTGraphics", "", 40, {}, k_graphics_methods, {}},
           {"FolderItem", "ZTFolderItem", "", 40, k_folder_properties, {}, {}},
+          {"Application", "ZTApplication", "", 28, {}, {}, {}},
           {"MenuItem", "ZTMenuItem", "", 72, {}, {}, {}},
           {"QuitMenuItem", "ZTQuitMenuItem", "MenuItem", 72, {}, {}, {}},
           {"RuntimeException", "ZTRuntimeException", "", 28, {}, {}, {}},

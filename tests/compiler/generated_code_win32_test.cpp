@@ -443,4 +443,21 @@ TEST_F(GeneratedPassing, LocalArraysAreDisposedWhenAnExceptionPassesTheirMethod)
   EXPECT_EQ((call_of<std::int32_t>("Passing", "Filled")), 3);
 }
 
+TEST_F(GeneratedCode, MenuHandlerIsAHookNamedAfterItsItemThatTakesTheIndex) {
+  const zrt::ClassRecord* application = zrt::application_class();
+  ASSERT_NE(application, nullptr);
+  zrt::CodeAddress routine = 0;
+  for (const zrt::HookEntry* hook = application->hooks; hook != nullptr; hook = hook->next)
+    if (zrt::string_text(hook->name) == "FileRecent") routine = hook->routine;
+  ASSERT_NE(routine, 0U);
+  using Handler = std::int32_t(__cdecl*)(void* window, std::int32_t index);
+  EXPECT_EQ(reinterpret_cast<Handler>(routine)(nullptr, 3), 1);
+  EXPECT_EQ(reinterpret_cast<Handler>(routine)(nullptr, 4), 0);
+}
+
+TEST_F(GeneratedPassing, LocalArraysAreDisposedWhenTheirMethodsHandlerRaisesAgain) {
+  EXPECT_EQ((call_of<std::int32_t>("Passing", "RaisedAgain")), 4) << "a Raise in the handler";
+  EXPECT_EQ((call_of<std::int32_t>("Passing", "CalledRaising")), 5) << "a call from the handler that raises";
+}
+
 }  // namespace

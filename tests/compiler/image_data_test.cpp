@@ -201,6 +201,61 @@ End Window
   EXPECT_EQ(sites["RuntimeCloseWindow"].size(), 1U);
 }
 
+struct Hook {
+  std::string name;
+  bool routine_in_code;
+  std::uint32_t key;
+  bool operator==(const Hook&) const = default;
+};
+
+// The hooks of a program class's descriptor: past the size, name,
+// superclass, lifecycle, interface flag, interfaces and methods.
+std::vector<Hook> hooks_of(const DataView& data, std::uint32_t descriptor) {
+  std::uint32_t at = descriptor + 16;
+  at += data.word(at) ? 12 : 4;
+  at += 4;
+  at += 4 + 4 * data.word(at);
+  at += 4 + 8 * data.word(at);
+  std::vector<Hook> hooks;
+  for (std::uint32_t i = 0, count = data.word(at); i < count; ++i) {
+    const std::uint32_t entry = at + 4 + 12 * i;
+    hooks.push_back({data.literal(data.word(entry)), data.points_into_code(entry + 4), data.word(entry + 8)});
+  }
+  return hooks;
+}
+
+TEST_F(CodegenTest, MenuHandlersAreHooksNamedAfterTheirItemsBesideTheEventHandlers) {
+  const BuiltProgram built = build(R"(MenuBar
+  Menu "File"
+    Item FileQuit "Quit" Key "Q" As QuitMenuItem
+    Item FileRecent "Recent"
+  End Menu
+End MenuBar
+Window Main
+  Sub Helper()
+  End Sub
+  MenuHandler FileRecent(index As Integer) As Boolean
+    Return index > 0
+  End MenuHandler
+  Event Open()
+  End Event
+End Window
+Class App Inherits Application
+  MenuHandler FileQuit() As Boolean
+    Return True
+  End MenuHandler
+End Class
+)", tables());
+  ASSERT_TRUE(built.segments) << built.errors;
+  const DataView data(*built.segments);
+  const std::uint32_t main = data.class_descriptor(*data.class_named("Main"));
+  const std::vector<Hook> main_hooks{{"FileRecent", true, 0}, {"Open", true, 0}};
+  EXPECT_EQ(hooks_of(data, main), main_hooks);
+  EXPECT_EQ(data.word(main + 28), 1U) << "a menu handler is no method: only Helper";
+  const std::vector<Hook> application_hooks{{"FileQuit", true, 0}};
+  EXPECT_EQ(hooks_of(data, data.class_descriptor(*data.class_named("App"))), application_hooks);
+}
+
 TEST_F(CodegenTest, MenuBarAndSettingsAreProjectObjectsTheRuntimeCanRead) {
   const BuiltProgram built = build(R"z(MenuBar
   Menu "File"

@@ -255,7 +255,7 @@ TEST(Parser, ReportsErrorsOfDeclarations) {
   } cases[] = {
       {"Foo\n", "t.zs:1:1: error: expected a declaration (Class, Interface, Window, MenuBar, Settings, Plugin, "
                 "DefaultWindow, Const or Dim), found 'Foo'"},
-      {"Class C\n  x = 1\nEnd Class\n", "t.zs:2:3: error: expected Property, Const, Sub, Function or Event, found 'x'"},
+      {"Class C\n  x = 1\nEnd Class\n", "t.zs:2:3: error: expected Property, Const, Sub, Function, Event or MenuHandler, found 'x'"},
       {"Class C\n  Sub F() As Integer\n  End Sub\nEnd Class\n",
        "t.zs:2:11: error: a Sub has no result; declare a Function instead"},
       {"Class C\n  Function F()\n  End Function\nEnd Class\n",
@@ -270,6 +270,34 @@ TEST(Parser, ReportsErrorsOfDeclarations) {
        "t.zs:3:5: error: expected a definition property (Name = value) or an Event handler, found 'Sub'"},
   };
   for (const Case& c : cases) EXPECT_EQ(test::parse_text(c.source).first_error(), c.first_error) << c.source;
+}
+
+TEST(Parser, MenuHandlersAreMembersAndTheirKeywordIsANameElsewhere) {
+  expect_dumps({{"Window Main\n"
+                 "  MenuHandler FileQuit() As Boolean\n"
+                 "    Return True\n"
+                 "  End MenuHandler\n"
+                 "  MenuHandler FileOpen(index As Integer) As Boolean\n"
+                 "  End MenuHandler\n"
+                 "  Sub Count()\n"
+                 "    Dim MenuHandler As Integer = 1\n"
+                 "  End Sub\n"
+                 "End Window\n",
+                 "Window Main\n"
+                 "  MenuHandler FileQuit() As Boolean\n"
+                 "    Return True\n"
+                 "  MenuHandler FileOpen(index As Integer) As Boolean\n"
+                 "  Sub Count()\n"
+                 "    Dim MenuHandler As Integer = 1\n"}});
+  test::Compiled compiled = test::parse_text(
+      "Class App Inherits Application\n"
+      "  MenuHandler FileQuit() As Boolean\n"
+      "  Sub After()\n"
+      "  End Sub\n"
+      "End Class\n");
+  EXPECT_EQ(compiled.first_error(), "t.zs:3:3: error: 'End MenuHandler' expected (to close 'MenuHandler' at line 2)");
+  ASSERT_EQ(compiled.program.units[0].classes.size(), 1u);
+  EXPECT_EQ(compiled.program.units[0].classes[0].methods.size(), 2u) << "the Sub after the error is still read";
 }
 
 TEST(Parser, MissingEndsAreReportedAtTheOpenerAndParsingGoesOn) {

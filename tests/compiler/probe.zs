@@ -359,4 +359,52 @@ Class Passing
   Exception
     Return 3
   End Function
+
+  ' Handlers that raise again while their method's arrays (the body's and
+  ' the handler's own) are still held: the method's own handlers must not
+  ' take the new exception, and the arrays must still be disposed once as
+  ' it passes.
+  Function RaiseAgain() As Integer
+    Dim values(10) As Integer
+    values(2) = 5
+    Raise New NilObjectException
+  Exception err As NilObjectException
+    Dim more(3) As Integer
+    more(1) = 1
+    If more(1) = 1 Then Raise New NilObjectException
+    Return -1
+  End Function
+
+  Function RaisedAgain() As Integer
+    Return RaiseAgain()
+  Exception err As NilObjectException
+    Return 4
+  End Function
+
+  Function CallRaising() As Integer
+    Dim values(10) As Double
+    Raise New NilObjectException
+  Exception
+    Return Fill()
+  End Function
+
+  Function CalledRaising() As Integer
+    Return CallRaising()
+  Exception
+    Return 5
+  End Function
+End Class
+
+' A menu handler: a hook of the application's class named after its item,
+' called with the window (here nothing) and the item's index.
+MenuBar
+  Menu "File"
+    Item FileRecent "Recent"
+  End Menu
+End MenuBar
+
+Class ProbeApp Inherits Application
+  MenuHandler FileRecent(index As Integer) As Boolean
+    Return index Mod 2 = 1
+  End MenuHandler
 End Class

@@ -43,6 +43,12 @@ HWND wait_for_dialog(DWORD process_id, bool want_file_dialog, Timeout timeout) {
   }
 }
 
+void wait_until_closed(HWND window, Timeout timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (::IsWindow(window) && ::IsWindowVisible(window) && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+}
+
 std::string message_text(HWND box) {
   if (HWND text = ::GetDlgItem(box, k_message_text)) return window_text(text);
   HWND text = find_child(box, "Static", "");
@@ -56,6 +62,9 @@ std::optional<std::string> answer_message_box(DWORD process_id, Timeout timeout)
   if (!box) return std::nullopt;
   std::string text = message_text(box);
   ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+  // A program may show its next box at once; until this one is gone, the
+  // next search would find it again and read it empty.
+  wait_until_closed(box, timeout);
   return text;
 }
 
