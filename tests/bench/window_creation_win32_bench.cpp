@@ -92,6 +92,10 @@ zbench::Timing time_windows(zrt::Address definition, bool paint) {
     ++windows;
     RuntimeCloseWindow(window);
     RuntimeUnlockObject(window);
+    // What the closing left for the event loop is handled before the next
+    // window, as a running program's loop would.
+    MSG message;
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
   }
   return {std::chrono::duration<double, std::nano>(spent).count() / static_cast<double>(windows), windows};
 }
@@ -123,7 +127,7 @@ int main() {
                    RuntimeUnlockObject(window);
                  }),
                  create_target_ns);
-  zbench::report("RuntimeCreateWindow, 15 controls", time_windows(fifteen_controls, false), fifteen_controls_target_ns);
   zbench::report("About window, 4 controls, to first paint", time_windows(about_window, true), first_paint_target_ns);
+  zbench::report("RuntimeCreateWindow, 15 controls", time_windows(fifteen_controls, false), fifteen_controls_target_ns);
   return 0;
 }
