@@ -16,6 +16,7 @@
 #include "runtime/core/runtime_message.h"
 #include "runtime/core/tick_clock.h"
 #include "runtime/interface/exports.h"
+#include "runtime/ui/keyboard.h"
 #include "runtime/ui/native_windows.h"
 #include "runtime/ui/window_list.h"
 #include "runtime/ui/window_object.h"
@@ -71,6 +72,7 @@ extern "C" {
 void RuntimeInit(void* application_descriptor) {
   SystemStartup platform;
   zrt::set_remaining_windows_deleter(&zrt::destroy_remaining_windows);
+  zrt::set_message_filter(&zrt::handle_key_message);
   static_cast<void>(zrt::initialise_runtime(platform, zrt::image_data(), zrt::word_of_pointer(application_descriptor)));
 }
 

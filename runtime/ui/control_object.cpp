@@ -47,12 +47,12 @@ ControlFields control_fields_of(ZObject* control) {
   return ControlFields(control);
 }
 
-bool is_control(const ZObject* object) {
-  return object != nullptr && class_inherits(class_of(object), &runtime_class("Control"));
+bool is_control_of_kind(const ZObject* object, std::string_view kind) {
+  return object != nullptr && class_inherits(class_of(object), &runtime_class(kind));
 }
 
-bool is_canvas(const ZObject* object) {
-  return object != nullptr && class_inherits(class_of(object), &runtime_class("Canvas"));
-}
+bool is_control(const ZObject* object) { return is_control_of_kind(object, "Control"); }
+
+bool is_canvas(const ZObject* object) { return is_control_of_kind(object, "Canvas"); }
 
 }  // namespace zrt

@@ -7,6 +7,8 @@
 #include "runtime/ui/control_geometry.h"
 #include "runtime/ui/pane.h"
 
+#include <string_view>
+
 namespace zrt {
 
 class ControlFields : public InstanceFields {
@@ -35,5 +37,9 @@ void release_control_fields(ZObject* control);
 
 // Whether the object is a canvas, which other controls take as container.
 [[nodiscard]] bool is_canvas(const ZObject* object);
+
+// Whether the object is an instance of the runtime's control class `kind`
+// ("PushButton") or of a subclass.
+[[nodiscard]] bool is_control_of_kind(const ZObject* object, std::string_view kind);
 
 }  // namespace zrt

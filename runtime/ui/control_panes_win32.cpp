@@ -106,6 +106,7 @@ class PushButtonPane final : public SystemPane {
   }
 
   void take_focus() override { ::SetFocus(m_button); }
+  bool accepts_focus() const override { return visible() && enabled(); }
 
   void control_changed(std::int32_t field) override {
     namespace f = zif::push_button_fields;
@@ -309,10 +310,6 @@ Pane* build_pane(ZObject* control, HWND root) {
   return pane.release();
 }
 
-bool is_kind(ZObject* control, std::string_view kind) {
-  return class_inherits(class_of(control), &runtime_class(kind));
-}
-
 }  // namespace
 
 Pane* create_builtin_pane(ZObject* control) {
@@ -320,10 +317,10 @@ Pane* create_builtin_pane(ZObject* control) {
   const NativeWindow* native = window != nullptr ? WindowFields(window).native() : nullptr;
   if (native == nullptr) return nullptr;
   HWND root = static_cast<HWND>(native->handle);
-  if (is_kind(control, "PushButton")) return build_pane<PushButtonPane>(control, root);
-  if (is_kind(control, "StaticText")) return build_pane<StaticTextPane>(control, root);
-  if (is_kind(control, "Canvas")) return build_pane<CanvasPane>(control, root);
-  if (is_kind(control, "GroupBox")) return build_pane<GroupBoxPane>(control, root);
+  if (is_control_of_kind(control, "PushButton")) return build_pane<PushButtonPane>(control, root);
+  if (is_control_of_kind(control, "StaticText")) return build_pane<StaticTextPane>(control, root);
+  if (is_control_of_kind(control, "Canvas")) return build_pane<CanvasPane>(control, root);
+  if (is_control_of_kind(control, "GroupBox")) return build_pane<GroupBoxPane>(control, root);
   return nullptr;
 }
 

@@ -11,11 +11,11 @@ namespace {
 
 constexpr const char* instance_property = "ZTInstance";
 
-SystemPane* pane_of_handle(HWND handle) {
-  return static_cast<SystemPane*>(::GetPropA(handle, instance_property));
-}
-
 }  // namespace
+
+SystemPane* pane_of_handle(HWND handle) {
+  return handle == nullptr ? nullptr : static_cast<SystemPane*>(::GetPropA(handle, instance_property));
+}
 
 SystemPane::SystemPane(ZObject* control, Bounds bounds, HWND root, HWND parent, POINT parent_origin)
     : m_control(control), m_bounds(bounds), m_root(root), m_parent(parent), m_parent_origin(parent_origin) {}

@@ -36,6 +36,8 @@ class SystemPane : public Pane {
   virtual bool handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
   // A WM_COMMAND notification of the pane's Win32 control.
   virtual void command(std::int32_t) {}
+  // Whether Tab may move the keyboard focus onto the pane.
+  [[nodiscard]] virtual bool accepts_focus() const { return false; }
 
   [[nodiscard]] ZObject* control() const { return m_control; }
   [[nodiscard]] HWND handle() const { return m_handle; }
@@ -65,6 +67,10 @@ class SystemPane : public Pane {
 
 // The "ZT_Pane" window procedure.
 LRESULT CALLBACK pane_window_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam);
+
+// The pane that owns a handle (its "ZT_Pane" window or its Win32 control),
+// or null.
+[[nodiscard]] SystemPane* pane_of_handle(HWND handle);
 
 // Gives a WM_COMMAND from a Win32 control to the pane that owns it; false
 // when the message is not such a notification.

@@ -1,6 +1,6 @@
 // The delivered program, started as a user starts it: its About window
 // opens with the size and place of its definition, draws its texts, and
-// closes, ending the program, through "OK" or through its close box.
+// closes, ending the program, through "OK", Return or its close box.
 #include "tests/driver/gui_driver.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +68,12 @@ TEST_F(AboutWindow, OpensCentredAQuarterDownAndClosesWithOk) {
 
 TEST_F(AboutWindow, ClosesWithItsCloseBox) {
   ::PostMessageA(m_window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(m_program.wait(), 0u);
+}
+
+// "OK" is the default button.
+TEST_F(AboutWindow, ClosesWithReturn) {
+  driver::send_key(m_window, VK_RETURN);
   EXPECT_EQ(m_program.wait(), 0u);
 }
 

@@ -35,7 +35,10 @@ std::int32_t on_button_open(ZObject* control) {
                      (has_style(::GetParent(button), WS_VISIBLE) ? " shown" : " hidden"));
   return 0;
 }
-std::int32_t on_action(ZObject*) { events().push_back("Action"); return 0; }
+std::int32_t on_action(ZObject* control) {
+  events().push_back("Action " + std::string(zrt::string_text(zrt::ControlFields(control).string(zif::control_fields::name))));
+  return 0;
+}
 }
 
 class ControlPanes : public window_tests::WindowTest {
@@ -105,11 +108,11 @@ TEST_F(ControlPanes, AClickRaisesActionAndPushingADisabledButtonDoesNothing) {
   turn();
   events().clear();
   ::SendMessageA(button_of(fetch(window, "Go")), BM_CLICK, 0, 0);
-  EXPECT_EQ(events(), std::vector<std::string>{"Action"});
+  EXPECT_EQ(events(), std::vector<std::string>{"Action Go"});
   events().clear();
   pushButtonPush(fetch(window, "Off"));
   pushButtonPush(fetch(window, "Go"));
-  EXPECT_EQ(events(), std::vector<std::string>{"Action"});
+  EXPECT_EQ(events(), std::vector<std::string>{"Action Go"});
 }
 
 TEST_F(ControlPanes, ACanvasTracksTheMouseOnlyAfterAMouseDownThatReturnsTrue) {
@@ -135,6 +138,82 @@ TEST_F(ControlPanes, ACanvasTracksTheMouseOnlyAfterAMouseDownThatReturnsTrue) {
   ::SendMessageA(canvas, WM_LBUTTONUP, 0, MAKELPARAM(40, 50));
   EXPECT_EQ(events(), (std::vector<std::string>{"MouseDown 20 30", "MouseDrag 40 50", "MouseUp 40 50"}))
       << "points are relative to the canvas";
+}
+
+class KeyboardTest : public ControlPanes {
+ protected:
+  // Turns the event loop until no message is left, the first paint
+  // included.
+  static void settle() {
+    MSG pending;
+    for (int turns = 0; turns < 50 && ::PeekMessageA(&pending, nullptr, 0, 0, PM_NOREMOVE); ++turns)
+      zrt::run_event_loop_turn();
+  }
+
+  // A key pressed in the window, through the event loop.
+  static void press_key(HWND window, WPARAM virtual_key) {
+    ::PostMessageA(window, WM_KEYDOWN, virtual_key, 1);
+    settle();
+  }
+
+  // OK is the default button, Stop the cancel button, Other neither.
+  zrt::ObjectRef open_buttons(std::string_view default_enabled = "True") {
+    add_control_classes();
+    const auto main = define(
+        window_class, {{"Visible", "True"}, {"Width", "300"}, {"Height", "100"}},
+        {{m_button, {{"Name", "OK"}, {"Caption", "OK"}, {"Left", "10"}, {"Top", "10"}, {"Width", "80"}, {"Height", "20"},
+                     {"Default", "True"}, {"Visible", "True"}, {"Enabled", default_enabled}}},
+         {m_button, {{"Name", "Stop"}, {"Caption", "Stop"}, {"Left", "100"}, {"Top", "10"}, {"Width", "80"},
+                     {"Height", "20"}, {"Cancel", "True"}, {"Visible", "True"}, {"Enabled", "True"}}},
+         {m_button, {{"Name", "Other"}, {"Caption", "Other"}, {"Left", "190"}, {"Top", "10"}, {"Width", "80"},
+                     {"Height", "20"}, {"Visible", "True"}, {"Enabled", "True"}}}});
+    start();
+    zrt::ObjectRef window = create(main);
+    turn();
+    ::SetFocus(handle_of(window));
+    settle();
+    events().clear();
+    return window;
+  }
+};
+
+TEST_F(KeyboardTest, ReturnPushesTheDefaultButtonAndEscapeTheCancelButtonAfterTheWindowsKeyDown) {
+  const zrt::ObjectRef window = open_buttons();
+  press_key(handle_of(window), VK_RETURN);
+  press_key(handle_of(window), VK_ESCAPE);
+  EXPECT_EQ(events(), (std::vector<std::string>{"KeyDown 13", "Action OK", "KeyDown 27", "Action Stop"}));
+}
+
+TEST_F(KeyboardTest, AKeyDownThatReturnsTrueKeepsTheKeyFromTheButtons) {
+  const zrt::ObjectRef window = open_buttons();
+  script().key_down = 1;
+  press_key(handle_of(window), VK_RETURN);
+  EXPECT_EQ(events(), std::vector<std::string>{"KeyDown 13"});
+}
+
+TEST_F(KeyboardTest, ReturnPushesTheFocusedPushButtonInsteadOfTheDefault) {
+  const zrt::ObjectRef window = open_buttons();
+  ::SetFocus(button_of(fetch(window, "Other")));
+  press_key(handle_of(window), VK_RETURN);
+  EXPECT_EQ(events(), (std::vector<std::string>{"KeyDown 13", "Action Other"}));
+}
+
+TEST_F(KeyboardTest, ADisabledDefaultButtonIsNotPushed) {
+  const zrt::ObjectRef window = open_buttons("False");
+  press_key(handle_of(window), VK_RETURN);
+  EXPECT_EQ(events(), std::vector<std::string>{"KeyDown 13"});
+}
+
+TEST_F(KeyboardTest, TabMovesTheFocusThroughTheButtonsThatTakeItAndWrapsAround) {
+  const zrt::ObjectRef window = open_buttons("False");
+  std::vector<HWND> focused;
+  for (int i = 0; i < 3; ++i) {
+    press_key(handle_of(window), VK_TAB);
+    focused.push_back(::GetFocus());
+  }
+  EXPECT_EQ(focused, (std::vector<HWND>{button_of(fetch(window, "Stop")), button_of(fetch(window, "Other")),
+                                        button_of(fetch(window, "Stop"))}))
+      << "the disabled OK takes no focus";
 }
 
 }  // namespace

@@ -44,6 +44,7 @@ inline std::vector<std::string>& events() {
 struct HandlerScript {
   std::int32_t cancel_close = 0;
   std::int32_t mouse_down = 0;
+  std::int32_t key_down = 0;
   void (*on_open)(ZObject* window) = nullptr;
   void (*on_resized)(ZObject* window) = nullptr;
 };
@@ -86,6 +87,10 @@ inline std::int32_t on_resized(ZObject* window) {
 }
 inline std::int32_t on_activate(ZObject*) { events().push_back("Activate"); return 0; }
 inline std::int32_t on_deactivate(ZObject*) { events().push_back("Deactivate"); return 0; }
+inline std::int32_t on_key_down(ZObject*, ZString* key) {
+  events().push_back("KeyDown " + std::to_string(static_cast<unsigned char>(zrt::string_text(key).at(0))));
+  return script().key_down;
+}
 inline std::int32_t on_application_open(ZObject*) { events().push_back("Application Open"); return 0; }
 inline std::int32_t on_application_close(ZObject*) { events().push_back("Application Close"); return 0; }
 }
@@ -134,7 +139,8 @@ class WindowTest : public ::testing::Test {
                        {"MouseUp", code(&on_mouse_up), 0},     {"Moved", code(&on_moved), 0},
                        {"Resized", code(&on_resized), 0},      {"Activate", code(&on_activate), 0},
                        {"Deactivate", code(&on_deactivate), 0}, {"MouseMove", code(&on_mouse_move), 0},
-                       {"MouseEnter", code(&on_mouse_enter), 0}, {"MouseExit", code(&on_mouse_exit), 0}};
+                       {"MouseEnter", code(&on_mouse_enter), 0}, {"MouseExit", code(&on_mouse_exit), 0},
+                       {"KeyDown", code(&on_key_down), 0}};
     std::vector<zrt::Address> classes = {window_reference, m_image.class_descriptor(window)};
     classes.insert(classes.end(), m_added_classes.begin(), m_added_classes.end());
     if (with_application_class) {
