@@ -4,10 +4,12 @@
 // used after an event without finding it again through the handle.
 #include "runtime/ui/window_procedure_win32.h"
 
+#include "runtime/core/application.h"
 #include "runtime/core/events.h"
 #include "runtime/core/objects.h"
+#include "runtime/graphics/graphics_objects_win32.h"
+#include "runtime/graphics/window_target_win32.h"
 #include "runtime/ui/native_windows.h"
-#include "runtime/ui/paint_graphics.h"
 #include "runtime/ui/system_pane_win32.h"
 #include "runtime/ui/window_list.h"
 #include "runtime/ui/window_object.h"
@@ -60,8 +62,13 @@ void on_paint(HWND handle) {
   // graphics subsystem provides them.
   ::SetTextAlign(context, TA_BASELINE);
   if (NativeWindow* native = record_of(handle)) {
-    const ObjectRef graphics = ObjectRef::adopt(new_paint_graphics(context));
+    // The graphics draws into the window in the application's default
+    // font, and nowhere once the handler is done with it.
+    const ApplicationState& state = application_state();
+    const ObjectRef graphics = ObjectRef::adopt(new_graphics(
+        std::make_unique<WindowTarget>(handle), FontRequest{state.default_font_name, state.default_font_size}));
     raise_event(native->window.get(), "Paint", {word_of_pointer(graphics.get())});
+    cut_graphics_off(graphics.get());
   }
   if (NativeWindow* native = record_of(handle)) paint_windowless_panes(native->window.get(), context);
   ::EndPaint(handle, &paint);

@@ -47,6 +47,7 @@ struct HandlerScript {
   std::int32_t key_down = 0;
   void (*on_open)(ZObject* window) = nullptr;
   void (*on_resized)(ZObject* window) = nullptr;
+  void (*on_paint)(ZObject* graphics) = nullptr;
 };
 
 inline HandlerScript& script() {
@@ -68,6 +69,7 @@ inline std::int32_t on_close(ZObject*) { events().push_back("Close"); return 0; 
 inline std::int32_t on_cancel_close(ZObject*) { events().push_back("CancelClose"); return script().cancel_close; }
 inline std::int32_t on_paint(ZObject*, ZObject* graphics) {
   events().push_back("Paint " + std::string(zrt::class_name(zrt::class_of(graphics))));
+  if (script().on_paint != nullptr) script().on_paint(graphics);
   return 0;
 }
 inline std::int32_t on_mouse_down(ZObject*, std::int32_t x, std::int32_t y) {

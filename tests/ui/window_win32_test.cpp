@@ -154,6 +154,30 @@ TEST_F(WindowTest, PaintGetsAGraphicsObject) {
   EXPECT_EQ(events(), std::vector<std::string>{"Paint Graphics"});
 }
 
+// The handler's graphics draws into the window; one kept past the handler
+// draws nowhere.
+TEST_F(WindowTest, ThePaintGraphicsDrawsIntoTheWindowOnlyDuringTheHandler) {
+  const auto main = define(window_class, {{"Visible", "True"}, {"Width", "100"}, {"Height", "80"}, {"HasBackColor", "True"},
+                                          {"BackColor", "16777215"}});
+  static ZObject* kept = nullptr;
+  script().on_paint = [](ZObject* graphics) {
+    graphicsForeColorSetter(graphics, 0, 0xFF0000);
+    RuntimeGraphicsFillRect(graphics, 10, 10, 20, 20);
+    kept = RuntimeLockObject(graphics);
+  };
+  start();
+  const zrt::ObjectRef window = create(main);
+  turn();
+  formRefresh(window.get());
+  ASSERT_NE(kept, nullptr);
+  const zrt::ObjectRef graphics = zrt::ObjectRef::adopt(std::exchange(kept, nullptr));
+  RuntimeGraphicsFillRect(graphics.get(), 40, 40, 20, 20);
+  const driver::Image image = driver::capture_client(handle_of(window));
+  EXPECT_EQ(image.at(15, 15) & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(image.at(35, 35) & 0xFFFFFF, 0xFFFFFFu);
+  EXPECT_EQ(image.at(45, 45) & 0xFFFFFF, 0xFFFFFFu) << "drawn after the handler";
+}
+
 TEST_F(WindowTest, MouseDownThatReturnsTrueTracksDragsUntilTheButtonIsReleased) {
   const auto main = define(window_class, {{"Visible", "True"}, {"Width", "200"}, {"Height", "200"}});
   start();
