@@ -1,10 +1,13 @@
 // The pointer as the event loop sees it: a window that tracks the mouse
 // after MouseDown gets MouseDrag; otherwise the window under the pointer
-// gets MouseEnter when the pointer arrives, MouseMove on each move, and the
-// window it left gets MouseExit.
+// gets MouseEnter when the pointer arrives, its controls their pointer
+// events and then the window MouseMove on each move, and the window it left
+// (its controls first) gets MouseExit.
 #include "runtime/ui/mouse_tracking.h"
 
 #include "runtime/core/events.h"
+#include "runtime/core/objects.h"
+#include "runtime/ui/control_mouse_tracking.h"
 #include "runtime/ui/native_windows.h"
 #include "runtime/ui/window_list.h"
 
@@ -21,9 +24,14 @@ NativeWindow* tracking_window() {
   return nullptr;
 }
 
-void raise_at(NativeWindow& native, std::string_view event, POINT screen) {
+POINT client_point(const NativeWindow& native, POINT screen) {
   POINT client = screen;
   ::ScreenToClient(static_cast<HWND>(native.handle), &client);
+  return client;
+}
+
+void raise_at(NativeWindow& native, std::string_view event, POINT screen) {
+  const POINT client = client_point(native, screen);
   raise_event(native.window.get(), event, {static_cast<Word>(client.x), static_cast<Word>(client.y)});
 }
 
@@ -43,13 +51,21 @@ void report_mouse_position(std::int32_t x, std::int32_t y) {
   }
   HWND under = runtime_window_under(screen);
   if (under != g_inside) {
-    if (NativeWindow* left = window_of_handle(g_inside)) raise_event(left->window.get(), "MouseExit");
+    if (NativeWindow* left = window_of_handle(g_inside)) {
+      const ObjectRef window = left->window;
+      pointer_left_controls(window.get());
+      raise_event(window.get(), "MouseExit");
+    }
     g_inside = under;
     if (NativeWindow* entered = window_of_handle(under)) raise_event(entered->window.get(), "MouseEnter");
   }
-  // FIXME: the controls under the pointer get their MouseEnter, MouseMove
-  // and MouseExit first once the control framework exists.
-  if (NativeWindow* over = window_of_handle(g_inside)) raise_at(*over, "MouseMove", screen);
+  NativeWindow* over = window_of_handle(g_inside);
+  if (over == nullptr) return;
+  const ObjectRef window = over->window;
+  const POINT client = client_point(*over, screen);
+  track_pointer_over_controls(window.get(), client.x, client.y);
+  // The controls' handlers may have closed the window.
+  if (NativeWindow* still_over = window_of_handle(g_inside)) raise_at(*still_over, "MouseMove", screen);
 }
 
 }  // namespace zrt

@@ -44,6 +44,7 @@ class Pane {
   // caller; null for panes that give none.
   [[nodiscard]] virtual ZObject* make_graphics() = 0;
   [[nodiscard]] virtual bool enabled() const = 0;
+  [[nodiscard]] virtual bool visible() const = 0;
 };
 
 }  // namespace zrt

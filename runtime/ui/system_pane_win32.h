@@ -43,7 +43,7 @@ class SystemPane : public Pane {
   [[nodiscard]] HWND handle() const { return m_handle; }
   [[nodiscard]] HWND root() const { return m_root; }
   [[nodiscard]] Bounds bounds() const { return m_bounds; }
-  [[nodiscard]] bool visible() const { return m_visible; }
+  bool visible() const override { return m_visible; }
 
  protected:
   // Creates the pane's "ZT_Pane" window, or another class's, with the style

@@ -2,85 +2,16 @@
 // table, containers, definition records and cloning, layout by locks and
 // the release of everything when the window closes.
 #include "runtime/interface/control_layout.h"
-#include "runtime/interface/exports.h"
 #include "runtime/ui/control_object.h"
-#include "runtime/ui/window_controls.h"
-#include "tests/core/image_data_builder.h"
-#include "tests/core/object_test_support.h"
-#include "tests/ui/definition_builder.h"
+#include "tests/ui/control_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <map>
-#include <string>
-
 namespace {
 
+using ControlCreation = control_tests::WindowWithControls;
 using definition_tests::DefinitionBuilder;
-using object_tests::routine_behaviour;
-
-// Each routine gets a made-up address; the setters the definitions use run
-// the real routine with the recorded arguments.
-zrt::CodeAddress routine_address(std::string_view name) {
-  static std::map<std::string, zrt::CodeAddress, std::less<>> addresses;
-  auto found = addresses.find(name);
-  if (found == addresses.end()) found = addresses.emplace(std::string(name), 0x2000 + 16 * addresses.size()).first;
-  return found->second;
-}
-
-ZObject* object_of(zrt::Word word) { return zrt::pointer_of<ZObject>(word); }
-std::int32_t integer_of(zrt::Word word) { return static_cast<std::int32_t>(word); }
-
-enum ClassIndex : std::int32_t { static_text_class = 0, canvas_class = 1, push_button_class = 2 };
-
-class ControlCreation : public object_tests::ObjectTest {
- protected:
-  void SetUp() override {
-    ObjectTest::SetUp();
-    zrt::unregister_runtime_classes();
-    zrt::register_runtime_classes(&routine_address);
-    run_setter("stringSetter", [](auto a) { stringSetter(object_of(a[0]), integer_of(a[1]), zrt::pointer_of<ZString>(a[2])); });
-    run_setter("integerSetter", [](auto a) { integerSetter(object_of(a[0]), integer_of(a[1]), integer_of(a[2])); });
-    run_setter("ctlPosSetter", [](auto a) { ctlPosSetter(object_of(a[0]), integer_of(a[1]), integer_of(a[2])); });
-    run_setter("controlLockTopSetter", [](auto a) { controlLockTopSetter(object_of(a[0]), 0, integer_of(a[2])); });
-    run_setter("controlLockRightSetter", [](auto a) { controlLockRightSetter(object_of(a[0]), 0, integer_of(a[2])); });
-    run_setter("staticCaptionSetter", [](auto a) { staticCaptionSetter(object_of(a[0]), 0, zrt::pointer_of<ZString>(a[2])); });
-    const std::vector<zrt::Address> classes = {m_image.runtime_class_reference("StaticText"),
-                                               m_image.runtime_class_reference("Canvas"),
-                                               m_image.runtime_class_reference("PushButton")};
-    const zrt::Address descriptor = m_image.application_descriptor(classes, {});
-    ASSERT_TRUE(zrt::build_class_table(m_image.install_as_data1(), descriptor, &zrt::find_runtime_class).built);
-    m_window = zrt::new_instance(zrt::runtime_class("Window"));
-  }
-
-  void TearDown() override {
-    zrt::close_window_controls(m_window);
-    zrt::unlock_object(m_window);
-    ObjectTest::TearDown();
-  }
-
-  static void run_setter(std::string_view name, std::function<void(std::span<const zrt::Word>)> behaviour) {
-    routine_behaviour()[routine_address(name)] = std::move(behaviour);
-  }
-
-  bool create(const DefinitionBuilder& built) {
-    zrt::DefinitionStream stream(built.bytes());
-    const bool read = zrt::read_window_controls(m_window, stream);
-    EXPECT_TRUE(stream.at_end());
-    return read;
-  }
-
-  ZObject* fetch(std::string_view name) {
-    const zrt::StringRef key = zrt::StringRef::adopt(zrt::make_string(name));
-    return RuntimeControlFetch(m_window, key.get());
-  }
-
-  static zrt::Bounds bounds_of(ZObject* control) { return zrt::ControlFields(control).bounds(); }
-
-  object_tests::ImageDataBuilder m_image;
-  ZObject* m_window = nullptr;
-};
+using enum control_tests::ClassIndex;
 
 TEST_F(ControlCreation, FindsControlsByNameAndArrayMembersByIndex) {
   DefinitionBuilder built;
