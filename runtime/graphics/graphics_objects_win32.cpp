@@ -5,6 +5,8 @@
 #include "runtime/core/native_destructors.h"
 #include "runtime/core/objects.h"
 #include "runtime/core/runtime_classes.h"
+#include "runtime/graphics/drawing_geometry.h"
+#include "runtime/interface/exports.h"
 
 namespace zrt {
 namespace {
@@ -43,6 +45,12 @@ DrawingPort* port_of(ZObject* graphics) {
 
 void cut_graphics_off(ZObject* graphics) {
   if (DrawingPort* port = port_of(graphics)) port->detach_target();
+}
+
+void draw_backdrop(ZObject* graphics, ZObject* picture) {
+  if (picture == nullptr) return;
+  constexpr std::int32_t own_size = default_size_request;
+  RuntimeGraphicsDrawPicture(graphics, picture, 0, 0, own_size, own_size, 0, 0, own_size, own_size);
 }
 
 }  // namespace zrt

@@ -23,4 +23,8 @@ namespace zrt {
 // Drawing through the object does nothing from now on.
 void cut_graphics_off(ZObject* graphics);
 
+// Draws a window's or canvas's Backdrop at the target's origin in the
+// picture's own size; nil draws nothing.
+void draw_backdrop(ZObject* graphics, ZObject* picture);
+
 }  // namespace zrt

@@ -263,9 +263,9 @@ class CanvasPane final : public SystemPane {
   void paint() {
     PAINTSTRUCT paint{};
     ::BeginPaint(handle(), &paint);
-    // FIXME: draw the Backdrop picture first once pictures draw into panes.
     if (visible()) {
       const ObjectRef graphics = ObjectRef::adopt(make_graphics());
+      draw_backdrop(graphics.get(), ControlFields(control()).reference(zif::canvas_fields::backdrop));
       raise_event(control(), "Paint", {word_of_pointer(graphics.get())});
       cut_graphics_off(graphics.get());
     }

@@ -58,8 +58,7 @@ void on_activation(HWND handle, bool active) {
 void on_paint(HWND handle) {
   PAINTSTRUCT paint{};
   HDC context = ::BeginPaint(handle, &paint);
-  // FIXME: select the runtime palette and draw the Backdrop once the
-  // graphics subsystem provides them.
+  // FIXME: select the runtime palette once the screen part provides one.
   ::SetTextAlign(context, TA_BASELINE);
   if (NativeWindow* native = record_of(handle)) {
     // The graphics draws into the window in the application's default
@@ -67,6 +66,7 @@ void on_paint(HWND handle) {
     const ApplicationState& state = application_state();
     const ObjectRef graphics = ObjectRef::adopt(new_graphics(
         std::make_unique<WindowTarget>(handle), FontRequest{state.default_font_name, state.default_font_size}));
+    draw_backdrop(graphics.get(), WindowFields(native->window.get()).reference(zif::window_fields::backdrop));
     raise_event(native->window.get(), "Paint", {word_of_pointer(graphics.get())});
     cut_graphics_off(graphics.get());
   }

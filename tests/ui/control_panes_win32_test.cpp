@@ -140,6 +140,27 @@ TEST_F(ControlPanes, ACanvasTracksTheMouseOnlyAfterAMouseDownThatReturnsTrue) {
       << "points are relative to the canvas";
 }
 
+TEST_F(ControlPanes, ACanvasDrawsItsBackdropAtItsTopLeft) {
+  add_control_classes();
+  const auto main = define(window_class, {{"Visible", "True"}, {"Width", "300"}, {"Height", "200"},
+                                          {"HasBackColor", "True"}, {"BackColor", "16777215"}},
+                           {{m_canvas, {{"Name", "Plot"}, {"Left", "15"}, {"Top", "25"}, {"Width", "200"},
+                                        {"Height", "150"}, {"Visible", "True"}, {"Enabled", "True"}}}});
+  start();
+  const zrt::ObjectRef window = create(main);
+  const zrt::ObjectRef backdrop = zrt::ObjectRef::adopt(newPicture(10, 10, 8));
+  const zrt::ObjectRef drawing = zrt::ObjectRef::adopt(pictureGraphicsGetter(backdrop.get(), 0));
+  graphicsForeColorSetter(drawing.get(), 0, 0x00FF00);
+  RuntimeGraphicsFillRect(drawing.get(), 0, 0, 10, 10);
+  canvasBackdropSetter(fetch(window, "Plot"), 0, backdrop.get());
+  turn();
+  RuntimeControlRefresh(fetch(window, "Plot"));
+  const driver::Image image = driver::capture_client(handle_of(window));
+  EXPECT_EQ(image.at(15, 25) & 0xFFFFFF, 0x00FF00u);
+  EXPECT_EQ(image.at(24, 34) & 0xFFFFFF, 0x00FF00u);
+  EXPECT_NE(image.at(25, 35) & 0xFFFFFF, 0x00FF00u);
+}
+
 class KeyboardTest : public ControlPanes {
  protected:
   // Turns the event loop until no message is left, the first paint

@@ -178,6 +178,29 @@ TEST_F(WindowTest, ThePaintGraphicsDrawsIntoTheWindowOnlyDuringTheHandler) {
   EXPECT_EQ(image.at(45, 45) & 0xFFFFFF, 0xFFFFFFu) << "drawn after the handler";
 }
 
+TEST_F(WindowTest, TheBackdropIsDrawnAtTheClientOriginInItsOwnSizeBeforePaint) {
+  const auto main = define(window_class, {{"Visible", "True"}, {"Width", "100"}, {"Height", "80"}, {"HasBackColor", "True"},
+                                          {"BackColor", "16777215"}});
+  script().on_paint = [](ZObject* graphics) {
+    graphicsForeColorSetter(graphics, 0, 0x0000FF);
+    RuntimeGraphicsFillRect(graphics, 10, 10, 5, 5);
+  };
+  start();
+  const zrt::ObjectRef window = create(main);
+  const zrt::ObjectRef backdrop = zrt::ObjectRef::adopt(newPicture(30, 20, 32));
+  const zrt::ObjectRef drawing = zrt::ObjectRef::adopt(pictureGraphicsGetter(backdrop.get(), 0));
+  graphicsForeColorSetter(drawing.get(), 0, 0xFF0000);
+  RuntimeGraphicsFillRect(drawing.get(), 0, 0, 30, 20);
+  windowBackdropSetter(window.get(), 0, backdrop.get());
+  turn();
+  formRefresh(window.get());
+  const driver::Image image = driver::capture_client(handle_of(window));
+  EXPECT_EQ(image.at(0, 0) & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(image.at(29, 19) & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(image.at(30, 19) & 0xFFFFFF, 0xFFFFFFu) << "the backdrop keeps its own size";
+  EXPECT_EQ(image.at(12, 12) & 0xFFFFFF, 0x0000FFu) << "Paint draws over the backdrop";
+}
+
 TEST_F(WindowTest, MouseDownThatReturnsTrueTracksDragsUntilTheButtonIsReleased) {
   const auto main = define(window_class, {{"Visible", "True"}, {"Width", "200"}, {"Height", "200"}});
   start();
