@@ -1,6 +1,8 @@
 // The system colour dialog behind the colour seam.
 #include "runtime/graphics/color_dialog.h"
 
+#include "runtime/ui/native_windows.h"
+
 #include <windows.h>
 #include <commdlg.h>
 
@@ -12,8 +14,9 @@ bool run_color_dialog(std::uint32_t& system_color) {
   static COLORREF custom_colors[16] = {};
   CHOOSECOLORA choice{};
   choice.lStructSize = sizeof(choice);
-  // FIXME: own the dialog by the runtime's owner window once windows exist.
-  choice.hwndOwner = nullptr;
+  // Owned like the runtime's other dialogs, so it stays above the window it
+  // was asked for from.
+  choice.hwndOwner = static_cast<HWND>(current_owner_window());
   choice.rgbResult = system_color;
   choice.lpCustColors = custom_colors;
   choice.Flags = CC_RGBINIT;
