@@ -58,4 +58,8 @@ bool is_document_kind(WindowKind kind) {
   return kind == 0 || kind == 8;
 }
 
+bool refocuses_on_activation(WindowKind kind) {
+  return kind != 1 && kind != 7;
+}
+
 }  // namespace zrt

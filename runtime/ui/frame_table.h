@@ -58,5 +58,8 @@ struct WindowStyles {
 [[nodiscard]] bool is_resizable_kind(WindowKind kind, FrameOptions options);
 // Document kinds (0 and 8) may hold the menu bar and own later windows.
 [[nodiscard]] bool is_document_kind(WindowKind kind);
+// Whether an activated window gives the keyboard focus back to the pane that
+// had it; the floating kind 1 and kind 7 do not.
+[[nodiscard]] bool refocuses_on_activation(WindowKind kind);
 
 }  // namespace zrt

@@ -30,6 +30,7 @@ struct NativeWindow {
   bool size_changed = false;         // Width or Height set since the last layout pass
   bool holds_menu_bar = false;
   bool tracking_mouse = false;       // MouseDown returned True and the capture is ours
+  WindowHandle focus = nullptr;      // what had the keyboard focus when the window was deactivated
   bool closing = false;              // the closing sequence runs
   bool destroyed_by_system = false;  // the system destroys the handle (its owner went)
   StringRef title;

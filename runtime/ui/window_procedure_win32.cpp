@@ -9,12 +9,17 @@
 #include "runtime/core/objects.h"
 #include "runtime/graphics/graphics_objects_win32.h"
 #include "runtime/graphics/window_target_win32.h"
+#include "runtime/ui/control_object.h"
+#include "runtime/ui/frame_table.h"
 #include "runtime/ui/native_windows.h"
 #include "runtime/ui/system_pane_win32.h"
+#include "runtime/ui/window_controls.h"
 #include "runtime/ui/window_list.h"
 #include "runtime/ui/window_object.h"
 
 #include <windowsx.h>
+
+#include <utility>
 
 namespace zrt {
 namespace {
@@ -46,13 +51,32 @@ void on_moved(NativeWindow& native) {
   raise_event(window.get(), "Moved");
 }
 
+void tell_panes(ZObject* window, PaneCommand command) {
+  for (ZObject* control : window_controls_in_order(window))
+    if (Pane* pane = ControlFields(control).pane()) pane->state_command(command);
+}
+
+// A window that becomes active gets the focus back where it was when it
+// was deactivated; one that loses activation gives the focus up.
 void on_activation(HWND handle, bool active) {
   NativeWindow* native = record_of(handle);
   if (native == nullptr) return;
+  const ObjectRef window = native->window;
   native->active = active;
-  // FIXME: send the panes state commands 1000 and 1001 and move the focus
-  // back to the pane that had it once panes exist.
-  raise_event(native->window.get(), active ? "Activate" : "Deactivate");
+  if (active) {
+    raise_event(window.get(), "Activate");
+    tell_panes(window.get(), pane_window_activated);
+    HWND focus = static_cast<HWND>(std::exchange(native->focus, nullptr));
+    if (refocuses_on_activation(native->kind) && focus != nullptr && ::IsChild(handle, focus)) ::SetFocus(focus);
+    return;
+  }
+  HWND focus = ::GetFocus();
+  if (focus != nullptr && ::IsChild(handle, focus)) {
+    native->focus = focus;
+    ::SetFocus(nullptr);
+  }
+  tell_panes(window.get(), pane_window_deactivated);
+  raise_event(window.get(), "Deactivate");
 }
 
 void on_paint(HWND handle) {

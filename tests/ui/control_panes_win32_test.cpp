@@ -225,6 +225,17 @@ TEST_F(KeyboardTest, ADisabledDefaultButtonIsNotPushed) {
   EXPECT_EQ(events(), std::vector<std::string>{"KeyDown 13"});
 }
 
+TEST_F(KeyboardTest, AReactivatedWindowGivesTheFocusBackToTheButtonThatHadIt) {
+  const zrt::ObjectRef window = open_buttons();
+  HWND handle = handle_of(window);
+  HWND other = button_of(fetch(window, "Other"));
+  ::SetFocus(other);
+  ::SendMessageA(handle, WM_ACTIVATE, WA_INACTIVE, 0);
+  EXPECT_NE(::GetFocus(), other) << "the focus leaves with the activation";
+  ::SendMessageA(handle, WM_ACTIVATE, WA_ACTIVE, 0);
+  EXPECT_EQ(::GetFocus(), other);
+}
+
 TEST_F(KeyboardTest, TabMovesTheFocusThroughTheButtonsThatTakeItAndWrapsAround) {
   const zrt::ObjectRef window = open_buttons("False");
   std::vector<HWND> focused;

@@ -40,10 +40,11 @@ TEST(FrameTable, DialogAndFloatingKindsTakeTheMdiChildStyleOnlyInMdiMode) {
   EXPECT_EQ(zrt::styles_of_kind(9, {false, true, false}, false).style, style::popup | style::thick_frame);
 }
 
-TEST(FrameTable, ModalAndResizableKinds) {
+TEST(FrameTable, ModalResizableAndRefocusingKinds) {
   for (zrt::WindowKind kind = 0; kind < 10; ++kind) {
     const bool modal = kind == 2 || kind == 3 || kind == 4 || kind == 5 || kind == 7;
     EXPECT_EQ(zrt::is_modal_kind(kind), modal) << int{kind};
+    EXPECT_EQ(zrt::refocuses_on_activation(kind), kind != 1 && kind != 7) << int{kind};
   }
   EXPECT_TRUE(zrt::is_resizable_kind(8, {false, true, false}));
   EXPECT_FALSE(zrt::is_resizable_kind(8, {true, false, true}));
