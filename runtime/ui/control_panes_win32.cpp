@@ -14,6 +14,7 @@
 #include "runtime/ui/control_object.h"
 #include "runtime/ui/native_window.h"
 #include "runtime/ui/system_pane_win32.h"
+#include "runtime/ui/tool_tips_win32.h"
 #include "runtime/ui/window_controls.h"
 #include "runtime/ui/window_object.h"
 
@@ -91,6 +92,7 @@ class PushButtonPane final : public SystemPane {
   }
 
   ~PushButtonPane() override {
+    remove_tool_tips_of(root(), m_button, 0);
     ::RemovePropA(m_button, "ZTInstance");
     ::DestroyWindow(m_button);
   }
@@ -107,6 +109,7 @@ class PushButtonPane final : public SystemPane {
 
   void take_focus() override { ::SetFocus(m_button); }
   bool accepts_focus() const override { return visible() && enabled(); }
+  HWND pointer_handle() const override { return m_button; }
 
   void control_changed(std::int32_t field) override {
     namespace f = zif::push_button_fields;

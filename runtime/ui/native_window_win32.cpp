@@ -7,6 +7,7 @@
 #include "runtime/core/events.h"
 #include "runtime/core/memory.h"
 #include "runtime/core/module_instance.h"
+#include "runtime/ui/tool_tips_win32.h"
 #include "runtime/ui/window_controls.h"
 #include "runtime/ui/window_list.h"
 #include "runtime/ui/window_object.h"
@@ -132,7 +133,7 @@ bool build_native_window(ZObject* window, WindowKind kind, DefinitionStream& str
   }
   make_control_panes(window);
   if (fields_of.flag(fields::has_back_color)) set_native_background(native, fields_of.value<std::uint32_t>(fields::back_color));
-  // FIXME: pass BalloonHelp to the native window once tool tips exist.
+  show_window_tool_tip(native);
   open_window_controls(window);
   ::InvalidateRect(handle, nullptr, TRUE);
   raise_event(window, "Open");
@@ -222,6 +223,13 @@ void set_native_background(NativeWindow& native, std::uint32_t color) {
 void clear_native_background(NativeWindow& native) {
   native.has_background = false;
   ::InvalidateRect(handle_of(native), nullptr, TRUE);
+}
+
+void show_window_tool_tip(const NativeWindow& native) {
+  const std::string text(string_text(WindowFields(native.window.get()).string(fields::balloon_help)));
+  HWND handle = handle_of(native);
+  if (text.empty() && tool_tip_window_of(handle) == nullptr) return;
+  set_handle_tool_tip(handle, handle, text);
 }
 
 void set_native_title(NativeWindow& native, ZString* title) {

@@ -40,6 +40,8 @@ void set_native_background(NativeWindow& native, std::uint32_t color);
 void clear_native_background(NativeWindow& native);
 
 void set_native_title(NativeWindow& native, ZString* title);
+// The window's BalloonHelp as the tool tip of its client area.
+void show_window_tool_tip(const NativeWindow& native);
 void invalidate_native(NativeWindow& native, const Bounds* client_area);
 
 // The client area in screen coordinates (frame-client coordinates for

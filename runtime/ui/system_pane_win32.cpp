@@ -3,6 +3,7 @@
 #include "runtime/core/module_instance.h"
 #include "runtime/ui/window_controls.h"
 #include "runtime/ui/control_object.h"
+#include "runtime/ui/tool_tips_win32.h"
 
 #include <string>
 
@@ -21,6 +22,7 @@ SystemPane::SystemPane(ZObject* control, Bounds bounds, HWND root, HWND parent, 
     : m_control(control), m_bounds(bounds), m_root(root), m_parent(parent), m_parent_origin(parent_origin) {}
 
 SystemPane::~SystemPane() {
+  remove_tool_tips_of(m_root, pointer_handle(), reinterpret_cast<UINT_PTR>(this));
   if (m_handle == nullptr) {
     invalidate_in_root(m_bounds);
     return;
@@ -56,9 +58,12 @@ void SystemPane::set_bounds(Bounds bounds, bool redraw) {
   if (m_handle != nullptr) {
     const RECT area = rectangle_in_parent();
     ::MoveWindow(m_handle, area.left, area.top, area.right - area.left, area.bottom - area.top, redraw ? TRUE : FALSE);
-  } else if (redraw) {
-    invalidate_in_root(old);
-    invalidate_in_root(bounds);
+  } else {
+    show_tool_tip();
+    if (redraw) {
+      invalidate_in_root(old);
+      invalidate_in_root(bounds);
+    }
   }
 }
 
@@ -68,6 +73,7 @@ void SystemPane::state_command(std::int32_t command) {
     case pane_disable:
       m_enabled = command == pane_enable;
       if (m_handle != nullptr) ::EnableWindow(m_handle, m_enabled ? TRUE : FALSE);
+      show_tool_tip();
       break;
     case pane_show:
     case pane_hide:
@@ -79,8 +85,24 @@ void SystemPane::state_command(std::int32_t command) {
   if (m_handle == nullptr) invalidate_in_root(m_bounds);
 }
 
-// FIXME: show the texts as tool tips once the runtime has a tool-tip window.
-void SystemPane::set_tool_tips(std::string_view, std::string_view) {}
+void SystemPane::set_tool_tips(std::string_view help, std::string_view disabled_help) {
+  m_help.assign(help);
+  m_disabled_help.assign(disabled_help);
+  show_tool_tip();
+}
+
+// The tip follows the pane's state: the disabled text while it is disabled
+// (the plain one when it has none).
+void SystemPane::show_tool_tip() const {
+  const std::string& text = !m_enabled && !m_disabled_help.empty() ? m_disabled_help : m_help;
+  if (m_help.empty() && m_disabled_help.empty() && tool_tip_window_of(m_root) == nullptr) return;
+  if (HWND tool = pointer_handle()) {
+    set_handle_tool_tip(m_root, tool, text);
+  } else {
+    set_area_tool_tip(m_root, reinterpret_cast<UINT_PTR>(this), RECT{m_bounds.left, m_bounds.top, m_bounds.right, m_bounds.bottom},
+                      text);
+  }
+}
 
 void SystemPane::refresh(Bounds area) {
   if (m_handle != nullptr) {

@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace zrt {
 
 class SystemPane : public Pane {
@@ -38,6 +40,9 @@ class SystemPane : public Pane {
   virtual void command(std::int32_t) {}
   // Whether Tab may move the keyboard focus onto the pane.
   [[nodiscard]] virtual bool accepts_focus() const { return false; }
+  // The handle the pointer is over when it is over the pane, null for a
+  // pane that draws into its window.
+  [[nodiscard]] virtual HWND pointer_handle() const { return m_handle; }
 
   [[nodiscard]] ZObject* control() const { return m_control; }
   [[nodiscard]] HWND handle() const { return m_handle; }
@@ -54,6 +59,7 @@ class SystemPane : public Pane {
  private:
   [[nodiscard]] RECT rectangle_in_parent() const;
   void invalidate_in_root(Bounds area) const;
+  void show_tool_tip() const;
 
   ZObject* m_control;
   Bounds m_bounds;
@@ -63,6 +69,8 @@ class SystemPane : public Pane {
   HWND m_handle = nullptr;
   bool m_visible = true;
   bool m_enabled = true;
+  std::string m_help;
+  std::string m_disabled_help;
 };
 
 // The "ZT_Pane" window procedure.

@@ -164,9 +164,10 @@ void windowBackColorSetter(ZObject* window, std::int32_t, std::uint32_t color) {
   if (native != nullptr && fields_of.flag(fields::has_back_color)) zrt::set_native_background(*native, color);
 }
 
-// FIXME: give the native window the tool tip text once tool tips exist.
 void windowBalloonHelpSetter(ZObject* window, std::int32_t, ZString* text) {
-  window_fields_of(window).store_string(fields::balloon_help, text);
+  const zrt::WindowFields fields_of = window_fields_of(window);
+  fields_of.store_string(fields::balloon_help, text);
+  if (zrt::NativeWindow* native = fields_of.native()) zrt::show_window_tool_tip(*native);
 }
 
 // FIXME: change the cursor over the window once cursors exist.

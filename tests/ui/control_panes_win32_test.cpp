@@ -6,6 +6,9 @@
 #include "runtime/interface/control_layout.h"
 #include "runtime/ui/control_object.h"
 #include "runtime/ui/system_pane_win32.h"
+#include "runtime/ui/tool_tips_win32.h"
+
+#include <commctrl.h>
 
 namespace {
 
@@ -159,6 +162,49 @@ TEST_F(ControlPanes, ACanvasDrawsItsBackdropAtItsTopLeft) {
   EXPECT_EQ(image.at(15, 25) & 0xFFFFFF, 0x00FF00u);
   EXPECT_EQ(image.at(24, 34) & 0xFFFFFF, 0x00FF00u);
   EXPECT_NE(image.at(25, 35) & 0xFFFFFF, 0x00FF00u);
+}
+
+// The tip text of a tool of the window's tool-tip control.
+std::string tip_text(HWND tips, HWND owner, HWND tool, UINT_PTR id) {
+  char text[80] = {};
+  TOOLINFOA info{};
+  info.cbSize = sizeof info;
+  info.hwnd = tool != nullptr ? tool : owner;
+  info.uId = tool != nullptr ? reinterpret_cast<UINT_PTR>(tool) : id;
+  info.lpszText = text;
+  ::SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
+  return text;
+}
+
+TEST_F(ControlPanes, BalloonHelpBecomesToolTipsThatFollowTheEnabledState) {
+  add_control_classes();
+  const auto main = define(window_class, {{"Visible", "True"}, {"BalloonHelp", "The window"}},
+                           {{m_button, {{"Name", "Go"}, {"Caption", "Go"}, {"Left", "10"}, {"Top", "10"}, {"Width", "80"},
+                                        {"Height", "20"}, {"Visible", "True"}, {"Enabled", "True"},
+                                        {"BalloonHelp", "Starts it"}, {"DisabledBalloonHelp", "Not now"}}},
+                            {m_button, {{"Name", "Quiet"}, {"Caption", "Quiet"}, {"Visible", "True"}, {"Enabled", "True"}}}});
+  start();
+  const zrt::ObjectRef window = create(main);
+  HWND root = handle_of(window);
+  HWND tips = zrt::tool_tip_window_of(root);
+  ASSERT_NE(tips, nullptr);
+  EXPECT_EQ(::SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 2) << "the window and Go; Quiet has no text";
+  HWND go = button_of(fetch(window, "Go"));
+  EXPECT_EQ(tip_text(tips, root, go, 0), "Starts it");
+  EXPECT_EQ(tip_text(tips, root, root, 0), "The window");
+  controlEnabledSetter(fetch(window, "Go"), 0, 0);
+  EXPECT_EQ(tip_text(tips, root, go, 0), "Not now");
+  const zrt::StringRef none = zrt::StringRef::adopt(zrt::make_string(""));
+  windowBalloonHelpSetter(window.get(), 0, none.get());
+  EXPECT_EQ(::SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 1) << "an empty text removes the tool";
+}
+
+TEST_F(ControlPanes, AWindowWithoutTextsHasNoToolTipWindow) {
+  add_control_classes();
+  const auto main = define(window_class, {{"Visible", "True"}}, {{m_button, {{"Name", "Go"}, {"Visible", "True"}}}});
+  start();
+  const zrt::ObjectRef window = create(main);
+  EXPECT_EQ(zrt::tool_tip_window_of(handle_of(window)), nullptr);
 }
 
 class KeyboardTest : public ControlPanes {
