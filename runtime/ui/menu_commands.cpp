@@ -1,7 +1,6 @@
 // The menu update cycle and the delivery of menu commands.
 #include "runtime/ui/menu_commands.h"
 
-#include "runtime/core/application_quit.h"
 #include "runtime/core/code_calls.h"
 #include "runtime/core/events.h"
 #include "runtime/core/name_equality.h"
@@ -65,8 +64,8 @@ bool run_menu_command(std::int32_t command, const MenuTargets& targets) {
   const ObjectRef item = ObjectRef::share(menu_item_with_command(command));
   if (item.get() == nullptr) return false;
   if (offer_to_handler(targets.window, item.get()) || offer_to_handler(targets.application, item.get())) return true;
-  if (!is_quit_item(item.get())) return raise_boolean_event(item.get(), "Action");
-  choose_quit_menu_item(item.get());
+  if (!is_quit_item(item.get()) || targets.quit_item == nullptr) return raise_boolean_event(item.get(), "Action");
+  targets.quit_item(item.get());
   return true;
 }
 

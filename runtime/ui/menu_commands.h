@@ -11,11 +11,16 @@
 
 namespace zrt {
 
+// What a QuitMenuItem does when no handler takes it: the application's
+// quit sequence, which needs the windows of the platform.
+using QuitItemAction = void (*)(ZObject* item);
+
 // The objects a menu command or update is offered to; any may be nil.
 struct MenuTargets {
   ZObject* focus_control = nullptr;  // the control whose pane has the keyboard focus
   ZObject* window = nullptr;         // the menu-bar window, when the application made it
   ZObject* application = nullptr;
+  QuitItemAction quit_item = nullptr;
 };
 
 // Does nothing when the application has no menu bar.
