@@ -17,6 +17,7 @@
 #include "runtime/core/tick_clock.h"
 #include "runtime/interface/exports.h"
 #include "runtime/ui/keyboard.h"
+#include "runtime/ui/menu_events_win32.h"
 #include "runtime/ui/native_windows.h"
 #include "runtime/ui/window_list.h"
 #include "runtime/ui/window_object.h"
@@ -54,8 +55,12 @@ class SystemStartup final : public zrt::StartupPlatform {
     if (zrt::link_member_imports(image.deferred_imports, image.code1, &zrt::find_runtime_class, error)) return {};
     return error.message;
   }
-  // FIXME: hand the menu bar's definition to the menus once they exist.
-  void install_menu_bar(const zrt::MenuBarStream&) override {}
+  // A definition that cannot be read is reported; the application runs
+  // without a menu bar then.
+  void install_menu_bar(const zrt::MenuBarStream& menu_bar) override {
+    const std::string error = zrt::install_menu_bar_from_image(menu_bar);
+    if (!error.empty()) show_failure(error);
+  }
   void create_frame_window(const std::string& title) override { zrt::create_frame_window(title); }
   void show_failure(const std::string& message) override {
     static_cast<void>(zrt::show_message_box(nullptr, message, "", MB_OK | MB_ICONSTOP | MB_TASKMODAL));

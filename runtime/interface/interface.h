@@ -9,6 +9,7 @@
 #include "runtime/interface/declarations.h"
 #include "runtime/interface/exception_routines.h"
 #include "runtime/interface/graphics_routines.h"
+#include "runtime/interface/menu_routines.h"
 #include "runtime/interface/number_routines.h"
 #include "runtime/interface/object_routines.h"
 #include "runtime/interface/plugin_routines.h"
@@ -29,6 +30,7 @@ inline constexpr std::span<const RoutineDecl> routine_tables[] = {
     application_routines,
     window_routines,
     control_routines,
+    menu_routines,
     graphics_routines,
     plugin_routines,
 };

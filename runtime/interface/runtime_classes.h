@@ -7,6 +7,7 @@
 #include "runtime/interface/control_members.h"
 #include "runtime/interface/declarations.h"
 #include "runtime/interface/graphics_members.h"
+#include "runtime/interface/menu_members.h"
 #include "runtime/interface/window_layout.h"
 
 namespace zif {
@@ -96,8 +97,9 @@ inline constexpr ClassDecl runtime_classes[] = {
     {"Window", "ZTWindow", "", window_fields::instance_size, window_properties, window_methods, window_events},
     {"Dialog", "ZTDialog", "Window", window_fields::instance_size, {}, {}, {}},
     {"Applet", "ZTApplet", "Window", window_fields::instance_size, {}, {}, {}},
-    {"MenuItem", "ZTMenuItem", "", 72, {}, {}, {}},
-    {"QuitMenuItem", "ZTQuitMenuItem", "MenuItem", 72, {}, {}, {}},
+    {"MenuItem", "ZTMenuItem", "", menu_item_fields::instance_size, menu_item_properties, menu_item_methods,
+     menu_item_events},
+    {"QuitMenuItem", "ZTQuitMenuItem", "MenuItem", menu_item_fields::instance_size, {}, {}, {}},
     // The application and the devices, files and streams.
     {"Application", "ZTApplication", "", 28, {}, {}, application_events},
     {"Clipboard", "ZTClipboard", "", 32, {}, {}, {}},

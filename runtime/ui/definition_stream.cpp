@@ -27,6 +27,12 @@ std::optional<std::string_view> DefinitionStream::read_text(std::string_view wha
   return text;
 }
 
+std::optional<std::uint8_t> DefinitionStream::read_byte(std::string_view what) {
+  const auto byte = m_reader.read_byte();
+  if (!byte) fail(what, m_reader.error());
+  return byte;
+}
+
 std::optional<PropertyPair> DefinitionStream::read_property_pair() {
   const auto name = read_text("property name");
   const auto value = name ? read_text("property value") : std::nullopt;

@@ -27,6 +27,7 @@ class DefinitionStream {
   // A count of entries that follow; a negative one is an error.
   [[nodiscard]] std::optional<std::int32_t> read_count(std::string_view what);
   [[nodiscard]] std::optional<std::string_view> read_text(std::string_view what);
+  [[nodiscard]] std::optional<std::uint8_t> read_byte(std::string_view what);
   [[nodiscard]] std::optional<PropertyPair> read_property_pair();
 
   [[nodiscard]] bool at_end() const { return m_reader.at_end(); }

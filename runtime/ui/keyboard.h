@@ -1,5 +1,6 @@
 // The keyboard handling of the event loop: every key pressed in a runtime
-// window is offered, before it is dispatched, to the focused control, then
+// window is offered, before it is dispatched, to the menu shortcuts, then to
+// the focused control, then
 // to the window's KeyDown, then taken for the default and cancel buttons and
 // for moving the focus (keyboard_win32.cpp).
 #pragma once

@@ -1,12 +1,14 @@
 // Keys pressed in a runtime window, in the order the event loop offers them:
-// the focused control's KeyDown, the window's KeyDown, then Return and
-// Escape for the default and cancel buttons and Tab for the focus.
+// the menu shortcuts, the focused control's KeyDown, the window's KeyDown,
+// then Return and Escape for the default and cancel buttons and Tab for the
+// focus.
 #include "runtime/ui/keyboard.h"
 
 #include "runtime/core/events.h"
 #include "runtime/core/strings.h"
 #include "runtime/interface/control_layout.h"
 #include "runtime/ui/control_object.h"
+#include "runtime/ui/menu_events_win32.h"
 #include "runtime/ui/native_window.h"
 #include "runtime/ui/system_pane_win32.h"
 #include "runtime/ui/window_controls.h"
@@ -126,14 +128,13 @@ bool handle_window_key(ZObject* window, WPARAM virtual_key) {
 
 }  // namespace
 
-// FIXME: match the menu shortcuts first once menus exist.
 bool handle_key_message(void* message) {
   const MSG& key = *static_cast<const MSG*>(message);
   if (key.message != WM_KEYDOWN) return false;
   ZObject* window = runtime_window_of(key.hwnd);
   // Handlers may close the window: it is held for the whole handling.
   const ObjectRef held = ObjectRef::share(window);
-  return window != nullptr && handle_window_key(window, key.wParam);
+  return window != nullptr && (run_menu_shortcut(key.wParam) || handle_window_key(window, key.wParam));
 }
 
 }  // namespace zrt

@@ -7,6 +7,8 @@
 #include "runtime/core/events.h"
 #include "runtime/core/memory.h"
 #include "runtime/core/module_instance.h"
+#include "runtime/ui/menu_bar.h"
+#include "runtime/ui/menu_events_win32.h"
 #include "runtime/ui/tool_tips_win32.h"
 #include "runtime/ui/window_controls.h"
 #include "runtime/ui/window_list.h"
@@ -61,14 +63,14 @@ HWND create_system_window(const WindowFields& window, WindowKind kind) {
   const WindowStyles styles = styles_of_kind(kind, frame_options(window), application_state().multiple_document);
   const Bounds bounds = window.bounds();
   RECT outer{bounds.left, bounds.top, bounds.right, bounds.bottom};
-  // FIXME: give the first document window the menu bar once menus exist.
-  ::AdjustWindowRectEx(&outer, styles.style, FALSE, styles.extended);
+  HMENU menu_bar = menu_bar_for_new_window(kind);
+  ::AdjustWindowRectEx(&outer, styles.style, menu_bar != nullptr ? TRUE : FALSE, styles.extended);
   const std::string title(string_text(window.string(fields::title)));
   // FIXME: in multiple-document mode create the window inside the frame
   // window's client area; for now it is owned by the frame instead.
   return ::CreateWindowExA(styles.extended, "ZTWindow", title.c_str(), styles.style, outer.left, outer.top,
                            outer.right - outer.left, outer.bottom - outer.top,
-                           static_cast<HWND>(current_owner_window()), nullptr,
+                           static_cast<HWND>(current_owner_window()), menu_bar,
                            static_cast<HINSTANCE>(module_instance()), nullptr);
 }
 
@@ -82,6 +84,7 @@ NativeWindow* attach_native_record(ZObject* window, WindowKind kind, HWND handle
   native->title = StringRef::share(fields_of.string(fields::title));
   native->named_flags.emplace_back(std::string(runtime_view_flag), 1);
   native->instance_variable = variable;
+  native->holds_menu_bar = has_menu_bar() && ::GetMenu(handle) == reinterpret_cast<HMENU>(menu_bar_handle());
   ::SetWindowLongPtrA(handle, 0, reinterpret_cast<LONG_PTR>(native));
   // FIXME: register a drop target for the window once drag and drop exists.
   if (is_modal_kind(kind)) push_modal(handle);

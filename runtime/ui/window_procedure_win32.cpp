@@ -11,6 +11,7 @@
 #include "runtime/graphics/window_target_win32.h"
 #include "runtime/ui/control_object.h"
 #include "runtime/ui/frame_table.h"
+#include "runtime/ui/menu_events_win32.h"
 #include "runtime/ui/native_windows.h"
 #include "runtime/ui/system_pane_win32.h"
 #include "runtime/ui/window_controls.h"
@@ -211,9 +212,14 @@ LRESULT CALLBACK top_level_window_procedure(HWND handle, UINT message, WPARAM wp
     case WM_RBUTTONDOWN: on_button_down(handle, wparam, lparam, true); return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP: on_button_up(handle, lparam); break;
-    // FIXME: WM_INITMENU runs the menu update cycle, WM_CTLCOLOREDIT and
-    // WM_CTLCOLORSTATIC give the panes' own colours, WM_QUERYNEWPALETTE
-    // realises the runtime palette, once menus, panes and the palette exist.
+    case WM_INITMENU: on_menu_opening(); return 0;
+    case WM_COMMAND:
+      // Commands of controls were routed above; what is left comes from a menu.
+      if (HIWORD(wparam) == 0 && lparam == 0 && choose_menu_command(LOWORD(wparam))) return 0;
+      break;
+    // FIXME: WM_CTLCOLOREDIT and WM_CTLCOLORSTATIC give the panes' own
+    // colours, WM_QUERYNEWPALETTE realises the runtime palette, once panes
+    // and the palette exist.
     default: break;
   }
   return ::DefWindowProcA(handle, message, wparam, lparam);

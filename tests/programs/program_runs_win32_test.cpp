@@ -112,4 +112,23 @@ TEST(ProgramRun, AWindowsEventsAndItsButtonRunCompiledCodeUntilTheLastWindowClos
   expect_clean_end({{}, folder.finish(*process)});
 }
 
+TEST(ProgramRun, AShortcutReachesTheWindowsMenuHandlerAndTheQuitItemEndsTheProgram) {
+  RunFolder folder("menus");
+  folder.write("menus.exe", image_runs::built_program("menus"));
+  const auto process = folder.start("menus.exe");
+  HWND window = driver::wait_for_window("", "Viewer");
+  ASSERT_NE(window, nullptr);
+  // Menus belong to the process that made them here, so the test sees only
+  // that the window has one.
+  EXPECT_NE(::GetMenu(window), nullptr) << "the window holds the menu bar";
+  for (int refresh = 1; refresh <= 2; ++refresh) {
+    driver::send_key(window, VK_F5);
+    EXPECT_EQ(RunFolder::answer_box(*process), "refreshed " + std::to_string(refresh));
+  }
+  // The items take identifiers from 1000 in order: Refresh, the separator, Quit.
+  constexpr WORD quit_command = 1002;
+  ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(quit_command, 0), 0);
+  expect_clean_end({{}, folder.finish(*process)});
+}
+
 }  // namespace

@@ -36,6 +36,11 @@ class DefinitionBuilder {
     return *this;
   }
 
+  DefinitionBuilder& byte(std::uint8_t value) {
+    m_bytes.push_back(value);
+    return *this;
+  }
+
   DefinitionBuilder& pair(std::string_view name, std::string_view value) { return text(name).text(value); }
 
   // A control entry: its class, then its property pairs.

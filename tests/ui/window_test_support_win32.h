@@ -153,7 +153,7 @@ class WindowTest : public ::testing::Test {
       classes.push_back(m_image.class_descriptor(application));
     }
     for (const auto& definition : m_pending_definitions) m_definition_addresses.push_back(m_image.bytes(definition));
-    std::vector<zrt::Address> objects;
+    std::vector<zrt::Address> objects = m_added_objects;
     if (multiple_document) objects.push_back(mdi_settings());
     const zrt::Address descriptor = m_image.application_descriptor(classes, objects);
     m_image.install_as_data1();
@@ -167,6 +167,9 @@ class WindowTest : public ::testing::Test {
     m_added_classes.push_back(descriptor);
     return static_cast<std::int32_t>(m_added_classes.size()) + 1;
   }
+
+  // A project object the test laid into the image, made when it starts.
+  void add_project_object(zrt::Address descriptor) { m_added_objects.push_back(descriptor); }
 
   // Definitions are laid into the image when it starts; returns their number.
   std::size_t define(std::int32_t class_index, definition_tests::Pairs pairs,
@@ -217,6 +220,7 @@ class WindowTest : public ::testing::Test {
   }
 
   std::vector<zrt::Address> m_added_classes;
+  std::vector<zrt::Address> m_added_objects;
   std::vector<std::vector<std::uint8_t>> m_pending_definitions;
   std::vector<zrt::Address> m_definition_addresses;
   std::int64_t m_strings = 0;
