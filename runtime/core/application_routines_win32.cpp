@@ -11,12 +11,14 @@
 #include "runtime/core/image_bases.h"
 #include "runtime/core/loaded_image.h"
 #include "runtime/core/message_box.h"
+#include "runtime/core/native_destructors.h"
 #include "runtime/core/periodic_tasks.h"
 #include "runtime/core/runtime_init.h"
 #include "runtime/core/runtime_message.h"
 #include "runtime/core/tick_clock.h"
 #include "runtime/interface/exports.h"
 #include "runtime/ui/keyboard.h"
+#include "runtime/ui/menu_item_object.h"
 #include "runtime/ui/menu_events_win32.h"
 #include "runtime/ui/native_windows.h"
 #include "runtime/ui/window_list.h"
@@ -46,6 +48,9 @@ class SystemStartup final : public zrt::StartupPlatform {
   void complete_runtime_classes() override {
     zrt::runtime_class("Window").destructor =
         static_cast<zrt::CodeAddress>(reinterpret_cast<std::uintptr_t>(&destroy_window_instance));
+    // An item the program makes itself holds texts too, with or without a
+    // menu bar.
+    zrt::set_native_destructor("MenuItem", &zrt::release_menu_item_fields);
   }
   // FIXME: install the plug-ins that Win32InstallPlugins recorded.
   void install_plugins() override {}

@@ -188,6 +188,15 @@ TEST_F(MenuBarWindows, SettingTheTextReplacesTheShownTextWithItsLabel) {
   EXPECT_EQ(menu_text(file_menu(handle_of(window)), 2), "Exit");
 }
 
+// The fixture's leak check sees the item's text released.
+TEST_F(MenuBarWindows, AnItemMadeWithoutAMenuBarReleasesItsTexts) {
+  start();
+  ZObject* item = zrt::new_instance(zrt::runtime_class("MenuItem"));
+  const zrt::StringRef text = zrt::StringRef::adopt(zrt::make_string("Made by the program"));
+  stringSetter(item, zif::menu_item_fields::text, text.get());
+  zrt::unlock_object(item);
+}
+
 TEST_F(MenuBarWindows, CtrlQWithNoHandlerQuitsThroughTheQuitItem) {
   start_with_menus();
   const zrt::ObjectRef window = create(m_main);
