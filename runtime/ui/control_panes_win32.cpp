@@ -67,7 +67,7 @@ struct Placement {
 Placement parent_for(ZObject* window, HWND root, Bounds bounds) {
   Placement placement{root, {0, 0}};
   for (ZObject* other : window_controls_in_order(window)) {
-    auto* pane = dynamic_cast<SystemPane*>(ControlFields(other).pane());
+    SystemPane* pane = system_pane_of(other);
     if (pane == nullptr || pane->handle() == nullptr || !pane->visible() || !is_canvas(other)) continue;
     const Bounds around = pane->bounds();
     if (encloses(around, bounds)) placement = {pane->handle(), {around.left, around.top}};

@@ -12,6 +12,7 @@
 #include "runtime/ui/native_window.h"
 #include "runtime/ui/system_pane_win32.h"
 #include "runtime/ui/window_controls.h"
+#include "runtime/ui/window_list.h"
 
 #include <windows.h>
 
@@ -23,16 +24,10 @@ extern "C" void pushButtonPush(ZObject* b);
 namespace zrt {
 namespace {
 
-constexpr const char* window_class_name = "ZTWindow";
-
-// The runtime window a message is for: the top-level "ZTWindow" above its
-// target.
+// The runtime window a message is for: the top-level window above its
+// target, when it is one of the runtime's.
 ZObject* runtime_window_of(HWND target) {
-  HWND top = target == nullptr ? nullptr : ::GetAncestor(target, GA_ROOT);
-  char name[16] = {};
-  if (top == nullptr || ::GetClassNameA(top, name, sizeof name) == 0 || std::string_view(name) != window_class_name)
-    return nullptr;
-  const auto* native = reinterpret_cast<const NativeWindow*>(::GetWindowLongPtrA(top, 0));
+  const NativeWindow* native = target == nullptr ? nullptr : window_of_handle(::GetAncestor(target, GA_ROOT));
   return native == nullptr ? nullptr : native->window.get();
 }
 
@@ -63,12 +58,10 @@ bool raise_key_down(ZObject* object, std::uint8_t code) {
   return raise_boolean_event(object, "KeyDown", {word_of_pointer(text.get())});
 }
 
-SystemPane* pane_of(ZObject* control) { return dynamic_cast<SystemPane*>(ControlFields(control).pane()); }
-
 // The enabled push button on screen whose flag (Default or Cancel) is set.
 ZObject* flagged_button(ZObject* window, std::int32_t flag) {
   for (ZObject* control : window_controls_in_order(window)) {
-    SystemPane* pane = pane_of(control);
+    SystemPane* pane = system_pane_of(control);
     if (is_control_of_kind(control, "PushButton") && ControlFields(control).flag(flag) && pane != nullptr &&
         pane->enabled() && pane->visible())
       return control;
@@ -94,7 +87,7 @@ void push_cancel_button(ZObject* window) {
 void move_focus(ZObject* window, SystemPane* focus, bool backwards) {
   std::vector<SystemPane*> order;
   for (ZObject* control : window_controls_in_order(window))
-    if (SystemPane* pane = pane_of(control)) order.push_back(pane);
+    if (SystemPane* pane = system_pane_of(control)) order.push_back(pane);
   if (order.empty()) return;
   if (backwards) std::reverse(order.begin(), order.end());
   // Without a focused pane the first one in the order comes next.

@@ -231,7 +231,6 @@ void clear_native_background(NativeWindow& native) {
 void show_window_tool_tip(const NativeWindow& native) {
   const std::string text(string_text(WindowFields(native.window.get()).string(fields::balloon_help)));
   HWND handle = handle_of(native);
-  if (text.empty() && tool_tip_window_of(handle) == nullptr) return;
   set_handle_tool_tip(handle, handle, text);
 }
 

@@ -14,6 +14,8 @@ constexpr const char* instance_property = "ZTInstance";
 
 }  // namespace
 
+SystemPane* system_pane_of(ZObject* control) { return dynamic_cast<SystemPane*>(ControlFields(control).pane()); }
+
 SystemPane* pane_of_handle(HWND handle) {
   return handle == nullptr ? nullptr : static_cast<SystemPane*>(::GetPropA(handle, instance_property));
 }
@@ -95,7 +97,6 @@ void SystemPane::set_tool_tips(std::string_view help, std::string_view disabled_
 // (the plain one when it has none).
 void SystemPane::show_tool_tip() const {
   const std::string& text = !m_enabled && !m_disabled_help.empty() ? m_disabled_help : m_help;
-  if (m_help.empty() && m_disabled_help.empty() && tool_tip_window_of(m_root) == nullptr) return;
   if (HWND tool = pointer_handle()) {
     set_handle_tool_tip(m_root, tool, text);
   } else {
@@ -154,7 +155,7 @@ bool route_control_notification(UINT message, WPARAM wparam, LPARAM lparam) {
 
 void paint_windowless_panes(ZObject* window, HDC context) {
   for (ZObject* control : window_controls_in_order(window)) {
-    auto* pane = dynamic_cast<SystemPane*>(ControlFields(control).pane());
+    SystemPane* pane = system_pane_of(control);
     if (pane == nullptr || pane->handle() != nullptr || !pane->visible()) continue;
     const int saved = ::SaveDC(context);
     pane->paint_into_window(context);

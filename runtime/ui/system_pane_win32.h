@@ -76,6 +76,9 @@ class SystemPane : public Pane {
 // The "ZT_Pane" window procedure.
 LRESULT CALLBACK pane_window_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam);
 
+// A control's pane, or null when it has none.
+[[nodiscard]] SystemPane* system_pane_of(ZObject* control);
+
 // The pane that owns a handle (its "ZT_Pane" window or its Win32 control),
 // or null.
 [[nodiscard]] SystemPane* pane_of_handle(HWND handle);

@@ -19,12 +19,12 @@ using window_tests::window_class;
 
 // The BUTTON inside a push button's wrapper pane.
 HWND button_of(ZObject* control) {
-  auto* pane = dynamic_cast<zrt::SystemPane*>(zrt::ControlFields(control).pane());
+  zrt::SystemPane* pane = zrt::system_pane_of(control);
   return pane == nullptr ? nullptr : ::GetWindow(pane->handle(), GW_CHILD);
 }
 
 HWND pane_handle_of(ZObject* control) {
-  auto* pane = dynamic_cast<zrt::SystemPane*>(zrt::ControlFields(control).pane());
+  zrt::SystemPane* pane = zrt::system_pane_of(control);
   return pane == nullptr ? nullptr : pane->handle();
 }
 
