@@ -35,13 +35,14 @@ int main() {
     const Clock::time_point start = Clock::now();
     driver::Process program(std::string("\"") + Z_CANVAS_PLOT_EXE + "\"");
     HWND window = nullptr;
-    while (Clock::now() - start < give_up_after) {
+    bool shown = false;
+    while (!shown && Clock::now() - start < give_up_after) {
       if (window == nullptr) window = driver::find_window("ZTWindow", "Canvas plot", program.id());
-      if (window != nullptr && block_painted(window)) break;
-      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+      shown = window != nullptr && block_painted(window);
+      if (!shown) std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     const Clock::duration taken = Clock::now() - start;
-    if (window == nullptr || !block_painted(window)) {
+    if (!shown) {
       std::printf("run %d: the window was not painted within %lld s\n", run, static_cast<long long>(give_up_after.count()));
       continue;
     }
