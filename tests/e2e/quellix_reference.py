@@ -21,7 +21,8 @@ import math
 import re
 import sys
 
-MARKER = "FREQUENCIES -- "
+MARKER = b"FREQUENCIES -- "        # compared with the line in upper case
+WHITE_SPACE = " \t\n\v\f\r\xa0"    # what LTrim removes
 GRID_LAST = 4000
 
 # The stored canvas and the frame drawn in it.
@@ -95,7 +96,7 @@ def read_list(data):
         return line
 
     def cut(line):
-        line = line[15:].lstrip(" \t\n\v\f\r")
+        line = line[15:].lstrip(WHITE_SPACE)
         return line.replace(" " * 12, "\t").replace(" ", "")
 
     def split_field(line):
@@ -105,7 +106,7 @@ def read_list(data):
     rows = []
     while position < len(lines):
         frequencies = read_line()
-        if MARKER not in frequencies.upper():
+        if MARKER not in frequencies.encode("latin-1").upper():
             continue
         for _ in range(4):
             activities = read_line()
