@@ -14,7 +14,7 @@ all: win32
 help:
 	@echo "make        build the host tools and the Windows programs into out/"
 	@echo "make test   build everything and run every test"
-	@echo "make run    build and run the program (under Wine on Linux)"
+	@echo "make run    build and run the program (under Wine on Linux; without a display, a demonstration)"
 	@echo "make bench  build and run the benchmarks"
 	@echo "make screenshots  capture the program's windows into docs/"
 	@echo "make clean  remove the build trees and out/"
@@ -43,8 +43,14 @@ win32: host $(WIN32)/build.ninja
 test: win32
 	scripts/run-tests $(BUILD_DIR)
 
+# With a display, Quellix for the person at the keyboard; without one, the
+# demonstration of its main job on the sample (scripts/run-demo).
 run: win32
-	Z_PREFIX=$(abspath $(WIN32))/wineprefix scripts/run-program $(OUT_DIR)/quellix.exe
+	@if [ -n "$${DISPLAY:-}" ]; then \
+	  Z_PREFIX=$(abspath $(WIN32))/wineprefix scripts/run-program $(OUT_DIR)/quellix.exe; \
+	else \
+	  scripts/run-demo $(BUILD_DIR) $(OUT_DIR); \
+	fi
 
 bench: win32
 	scripts/with-display scripts/run-benchmarks $(BUILD_DIR)

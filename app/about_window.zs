@@ -1,5 +1,5 @@
 ' The about box: shown first at start; "OK" closes it and the main window
-' takes over.
+' takes over, asking for the Gaussian file to read.
 Const CR = Chr(13)
 
 Window AboutWin Inherits Applet
@@ -103,8 +103,7 @@ Window AboutWin Inherits Applet
 
     Event Action()
       Close
+      main.Main_Part
     End Event
   End Control
 End Window
-
-DefaultWindow AboutWin

@@ -57,11 +57,11 @@ std::string message_text(HWND box) {
 
 }  // namespace
 
-std::optional<std::string> answer_message_box(DWORD process_id, Timeout timeout) {
+std::optional<std::string> answer_message_box(DWORD process_id, Timeout timeout, int button) {
   HWND box = wait_for_dialog(process_id, false, timeout);
   if (!box) return std::nullopt;
   std::string text = message_text(box);
-  ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+  ::PostMessageA(box, WM_COMMAND, button, 0);
   // A program may show its next box at once; until this one is gone, the
   // next search would find it again and read it empty.
   wait_until_closed(box, timeout);

@@ -44,9 +44,11 @@ void press_button(HWND button);
 void send_key(HWND window, WORD virtual_key);
 void type_text(HWND window, std::string_view text);
 
-// A message box of the process: waits for it, reads its text, presses OK.
-// Returns the text, or nothing when no message box appears in time.
-std::optional<std::string> answer_message_box(DWORD process_id = 0, Timeout timeout = k_default_timeout);
+// A message box of the process: waits for it, reads its text, presses the
+// button (OK unless another is named, such as IDYES). Returns the text, or
+// nothing when no message box appears in time.
+std::optional<std::string> answer_message_box(DWORD process_id = 0, Timeout timeout = k_default_timeout,
+                                              int button = IDOK);
 
 // The common open or save dialog: waits for it, then either enters a path in
 // its file-name box and confirms it, or cancels. False when no dialog appears.

@@ -1,6 +1,7 @@
 // The delivered program, started as a user starts it: its About window
-// opens with the size and place of its definition, draws its texts, and
-// closes, ending the program, through "OK", Return or its close box.
+// opens with the size and place of its definition and draws its texts;
+// "OK" or Return closes it and asks for the Gaussian file (cancelling ends
+// the program), its close box ends the program at once.
 #include "tests/driver/gui_driver.h"
 
 #include <gtest/gtest.h>
@@ -63,17 +64,20 @@ TEST_F(AboutWindow, OpensCentredAQuarterDownAndClosesWithOk) {
   HWND ok = driver::find_child(m_window, "Button", "OK");
   ASSERT_NE(ok, nullptr);
   driver::press_button(ok);
+  EXPECT_TRUE(driver::cancel_file_dialog(m_program.id())) << "no open dialog after OK";
   EXPECT_EQ(m_program.wait(), 0u);
 }
 
-TEST_F(AboutWindow, ClosesWithItsCloseBox) {
+TEST_F(AboutWindow, ItsCloseBoxEndsTheProgramWithoutAMainWindow) {
   ::PostMessageA(m_window, WM_CLOSE, 0, 0);
   EXPECT_EQ(m_program.wait(), 0u);
+  EXPECT_EQ(driver::find_window("", "Quellix 1.0", m_program.id()), nullptr);
 }
 
 // "OK" is the default button.
 TEST_F(AboutWindow, ClosesWithReturn) {
   driver::send_key(m_window, VK_RETURN);
+  EXPECT_TRUE(driver::cancel_file_dialog(m_program.id())) << "no open dialog after Return";
   EXPECT_EQ(m_program.wait(), 0u);
 }
 
