@@ -15,7 +15,7 @@ constexpr std::int32_t control_references[] = {zif::control_fields::mouse_cursor
 // The kinds the runtime brings, found through their runtime classes, which
 // tests may register afresh.
 const ControlKind* const builtin_kinds[] = {
-    &control_base_kind, &push_button_kind, &static_text_kind, &canvas_kind, &group_box_kind,
+    &control_base_kind, &push_button_kind, &static_text_kind, &canvas_kind, &group_box_kind, &listbox_kind,
 };
 
 struct RegisteredKind {

@@ -29,11 +29,11 @@ using PaneFactory = Pane* (*)(ZObject* control, const ControlKind& kind);
 using KindDrawing = void (*)(ZObject* control, ZObject* graphics, const void* data);
 
 struct ControlKind {
-  std::string_view class_name;
+  std::string_view class_name = {};
   // Offsets of the kind's own fields that hold a counted string or object,
   // released with the control; the base kinds' fields are theirs to list.
-  std::span<const std::int32_t> string_fields;
-  std::span<const std::int32_t> reference_fields;
+  std::span<const std::int32_t> string_fields = {};
+  std::span<const std::int32_t> reference_fields = {};
   // Null for a kind without pane of its own (Control, RectControl).
   PaneFactory make_pane = nullptr;
   // Releases what the kind keeps beyond those fields (native records), or
@@ -51,6 +51,7 @@ extern const ControlKind push_button_kind;
 extern const ControlKind static_text_kind;
 extern const ControlKind canvas_kind;
 extern const ControlKind group_box_kind;
+extern const ControlKind listbox_kind;
 
 // Registers a kind for an existing class record, such as a plug-in's control
 // class; the built-in kinds are known by their runtime class names. The kind

@@ -13,6 +13,7 @@ namespace zrt {
 [[nodiscard]] Pane* make_static_text_pane(ZObject* control, const ControlKind& kind);
 [[nodiscard]] Pane* make_canvas_pane(ZObject* control, const ControlKind& kind);
 [[nodiscard]] Pane* make_group_box_pane(ZObject* control, const ControlKind& kind);
+[[nodiscard]] Pane* make_listbox_pane(ZObject* control, const ControlKind& kind);
 
 // A pane without a window of its own that draws through the kind's drawing
 // (ControlKind::draw) whenever its window is painted: the pane factory for
