@@ -72,6 +72,7 @@ class ListboxPane final : public SystemPane, public ListPane {
 
   void build() {
     create_handle("ZT_Pane", "", WS_VSCROLL, 0);
+    ::GetClientRect(handle(), &m_client);
     lay_out_columns(control());
     measure_rows();
     update_scroll_bar();
@@ -133,6 +134,9 @@ class ListboxPane final : public SystemPane, public ListPane {
         return true;
       case WM_LBUTTONUP: end_drag(); return true;
       case WM_CAPTURECHANGED: m_dragging = false; return true;
+      case WM_SIZE:
+        m_client = {0, 0, LOWORD(lparam), HIWORD(lparam)};
+        return false;
       case WM_VSCROLL: scroll_by_bar(LOWORD(wparam)); return true;
       case WM_MOUSEWHEEL: scroll_to(m_top - GET_WHEEL_DELTA_WPARAM(wparam) / WHEEL_DELTA * 3); return true;
       case WM_KEYDOWN: return navigate(wparam);
@@ -152,11 +156,7 @@ class ListboxPane final : public SystemPane, public ListPane {
   [[nodiscard]] int heading_height() const {
     return ControlFields(control()).flag(f::has_heading) ? m_row_height : 0;
   }
-  [[nodiscard]] RECT client() const {
-    RECT area{};
-    ::GetClientRect(handle(), &area);
-    return area;
-  }
+  [[nodiscard]] const RECT& client() const { return m_client; }
   [[nodiscard]] std::int32_t rows_in_view() const {
     return std::max<std::int32_t>((client().bottom - heading_height()) / m_row_height, 1);
   }
@@ -196,7 +196,9 @@ class ListboxPane final : public SystemPane, public ListPane {
     info.nMin = 0;
     info.nMax = std::max(model().count() - 1, 0);
     info.nPage = static_cast<UINT>(rows_in_view());
-    m_top = std::clamp(m_top, 0, std::max(model().count() - rows_in_view(), 0));
+    const std::int32_t top = std::clamp(m_top, 0, std::max(model().count() - rows_in_view(), 0));
+    if (top != m_top) ::InvalidateRect(handle(), nullptr, FALSE);
+    m_top = top;
     info.nPos = m_top;
     ::SetScrollInfo(handle(), SB_VERT, &info, TRUE);
   }
@@ -430,13 +432,13 @@ class ListboxPane final : public SystemPane, public ListPane {
   // Dragging selects the rows passed over; above or below the rows the list
   // scrolls a row per move.
   void drag_to(int y) {
+    if (model().count() == 0) return;
     if (y < heading_height())
       scroll_to(m_top - 1);
     else if (y >= client().bottom)
       scroll_to(m_top + 1);
     const std::int32_t row = std::clamp(row_at(std::clamp<int>(y, heading_height(), client().bottom - 1)), 0,
                                         model().count() - 1);
-    if (row < 0) return;
     if (row != m_last_click_row) m_last_click_row = -1;
     if (!several_rows() || !model().holds(m_drag_anchor)) {
       select_alone(row);
@@ -487,6 +489,7 @@ class ListboxPane final : public SystemPane, public ListPane {
   }
 
   StyledFonts m_fonts;
+  RECT m_client{};
   int m_row_height = minimum_hierarchical_row_height;
   std::int32_t m_top = 0;
   bool m_scroll_update_posted = false;
