@@ -5,6 +5,7 @@
 // runtime's own readers.
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "runtime/core/packed_reader.h"
 #include "runtime/core/settings_stream.h"
@@ -199,6 +200,24 @@ End Window
   EXPECT_EQ(sites["controlEnabledSetter"].size(), 1U);
   EXPECT_EQ(sites["RuntimeControlFetch"].size(), 1U);
   EXPECT_EQ(sites["RuntimeCloseWindow"].size(), 1U);
+}
+
+// A window's source names only what differs from the definition defaults:
+// the About window stores byte for byte what it stores with every control
+// property written out.
+TEST_F(CodegenTest, DefaultsLeftOutOfAWindowsSourceAreStoredAsIfWritten) {
+  auto definition_of = [](const std::string& path) {
+    std::ifstream in(std::string(Z_SOURCE_DIR) + "/" + path);
+    const std::string source((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const BuiltProgram built = build(source, tables());
+    EXPECT_TRUE(built.segments) << path << ": " << built.errors;
+    const std::size_t start = built.assembly.find("zwindow.aboutwin:");
+    const std::size_t end = built.assembly.find(":\n", start + 20);
+    return start == std::string::npos ? std::string() : built.assembly.substr(start, end - start);
+  };
+  const std::string stored = definition_of("app/about_window.zs");
+  EXPECT_NE(stored.find(".long 1656"), std::string::npos) << "the stream's byte count";
+  EXPECT_EQ(stored, definition_of("tests/compiler/about_window_explicit.zs"));
 }
 
 struct Hook {
