@@ -1,25 +1,30 @@
-' Members that take arguments and built-in functions inside a window: a
-' picture's pixels are written and read back through Pixel(x, y), and the
-' window's own Left and Width properties do not hide Left(text, count).
+' Members that take arguments, and built-in functions beside properties of
+' the same name: a picture's pixels are written and read back through
+' Pixel(x, y), and the Left and Right properties leave Left(text, count)
+' and Right(text, count) to the built-ins.
 '
-' RGB(10, 20, 30) is 0x0A141E; the untouched pixel of a new picture is white.
-' expect: 660510 660511 16777215 abc 200
-Window Members
-  Title = "Members"
-  Width = 200
-  Height = 100
+' RGB(10, 20, 30) is 0x0A141E; a new picture is white.
+' expect: 660510 660511 white ab|def
+Class Members Inherits Application
+  Property Left As Integer
+  Property Right As Integer
 
   Function Shade(g As Graphics) As String
     g.Pixel(1, 2) = RGB(10, 20, 30)
     g.Pixel(3, 0) = g.Pixel(1, 2) + 1
-    Return Str(g.Pixel(1, 2)) + " " + Str(g.Pixel(3, 0)) + " " + Str(g.Pixel(0, 0))
+    Dim corner As String = "coloured"
+    If g.Pixel(0, 0) = RGB(255, 255, 255) Then corner = "white"
+    Return Str(g.Pixel(1, 2)) + " " + Str(g.Pixel(3, 0)) + " " + corner
+  End Function
+
+  Function Edges(text As String) As String
+    Return Left(text, Left) + "|" + Right(text, Right)
   End Function
 
   Event Open()
+    Left = 2
+    Right = 3
     Dim p As Picture = NewPicture(4, 3, 32)
-    MsgBox Shade(p.Graphics) + " " + Left("abcdef", Len("abc")) + " " + Str(Width)
-    Close
+    MsgBox Shade(p.Graphics) + " " + Edges("abcdef")
   End Event
-End Window
-
-DefaultWindow Members
+End Class
