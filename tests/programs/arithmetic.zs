@@ -6,8 +6,9 @@
 ' to -2^31 (shown divided by 2^16); And works on bits. 7: 1.5 * 5 truncated
 ' when stored in an Integer.
 ' expect: -19 -2 -32768 12 | 2 2.5 7 1024 1.5
-' 9, 6, 3 and 0 squared; 1000 halved nine times to 1; 8 * 8 > 50.
-' expect: abc-abc <=! 7 | 126 9 8
+' 9, 6, 3 and 0 squared; 1000 halved nine times to 1; 8 * 8 > 50; 81 kept
+' by ReDim beside the new last element 400.
+' expect: abc-abc <=! 7 | 126 9 8 481
 Class Figures Inherits Application
   Function Integers() As String
     Dim a As Integer = 7
@@ -51,7 +52,9 @@ Class Figures Inherits Application
     Do
       k = k + 1
     Loop Until k * k > 50
-    Return Str(sum) + " " + Str(halvings) + " " + Str(k)
+    ReDim squares(20)
+    squares(20) = 400
+    Return Str(sum) + " " + Str(halvings) + " " + Str(k) + " " + Str(squares(9) + squares(20))
   End Function
 
   ' A handler without a class passes EndException on, so quitting from
