@@ -6,6 +6,7 @@
 
 #include "runtime/interface/control_members.h"
 #include "runtime/interface/declarations.h"
+#include "runtime/interface/file_members.h"
 #include "runtime/interface/graphics_members.h"
 #include "runtime/interface/menu_members.h"
 #include "runtime/interface/window_layout.h"
@@ -104,9 +105,14 @@ inline constexpr ClassDecl runtime_classes[] = {
     {"Application", "ZTApplication", "", 28, {}, {}, application_events},
     {"Clipboard", "ZTClipboard", "", 32, {}, {}, {}},
     {"PrinterSetup", "ZTPrinterSetup", "", 32, {}, {}, {}},
-    {"FolderItem", "ZTFolderItem", "", 32, {}, {}, {}},
-    {"TextOutputStream", "ZTTextOutputStream", "", 32, {}, {}, {}},
-    {"TextInputStream", "ZTTextInputStream", "", 1060, {}, {}, {}},
+    {"FolderItem", "ZTFolderItem", "", folder_item_fields::instance_size, folder_item_properties,
+     folder_item_methods, {}},
+    {"TextOutputStream", "ZTTextOutputStream", "", text_output_fields::instance_size, text_output_stream_properties,
+     text_output_stream_methods, {}},
+    {"TextInputStream", "ZTTextInputStream", "", text_input_fields::instance_size, text_input_stream_properties,
+     text_input_stream_methods, {}},
+    {"BinaryStream", "ZTBinaryStream", "", binary_stream_fields::instance_size, binary_stream_properties,
+     binary_stream_methods, {}},
     {"Picture", "ZTPicture", "", picture_fields::instance_size, picture_properties, picture_methods, {}},
     {"Graphics", "ZTGraphics", "", graphics_fields::instance_size, graphics_properties, graphics_methods, {}},
     // Project objects the image may carry; until their subsystems exist they
