@@ -12,8 +12,9 @@ class HandleFile final : public DiskFile {
   ~HandleFile() override { ::_lclose(m_handle); }
 
   std::int32_t read(void* buffer, std::int32_t count) override {
-    const UINT got = ::_lread(m_handle, buffer, static_cast<UINT>(count));
-    return got == HFILE_ERROR ? 0 : static_cast<std::int32_t>(got);
+    // A failure is HFILE_ERROR, which as a byte count is negative.
+    const auto got = static_cast<std::int32_t>(::_lread(m_handle, buffer, static_cast<UINT>(count)));
+    return got < 0 ? 0 : got;
   }
   void write(const void* bytes, std::int32_t count) override {
     ::_lwrite(m_handle, static_cast<LPCCH>(bytes), static_cast<UINT>(count));
