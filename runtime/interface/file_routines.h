@@ -102,4 +102,26 @@ inline constexpr RoutineDecl file_routines[] = {
     {"BinaryStreamClose", 'v', "o"},
 };
 
+// The global file functions of the language, each giving a folder item or Nil.
+inline constexpr BuiltinDecl file_builtins[] = {
+    {"GetOpenFolderItem", "RuntimeGetOpenFolderItem", "FolderItem"},
+    {"GetSaveFolderItem", "RuntimeGetSaveFolderItem", "FolderItem"},
+    {"GetFolderItem", "RuntimeGetFolderItem", "FolderItem"},
+    {"GetTrueFolderItem", "RuntimeGetTrueFolderItem", "FolderItem"},
+    {"GetTemporaryFolderItem", "getTemporaryFolderItem", "FolderItem"},
+    {"VolumeCount", "getVolumeCount"},
+    {"Volume", "getVolume", "FolderItem"},
+    {"DesktopFolder", "getDesktopFolder", "FolderItem"},
+    {"TrashFolder", "getTrashFolder", "FolderItem"},
+    {"FontsFolder", "getFontsFolder", "FolderItem"},
+    {"StartupItemsFolder", "getStartupItemsFolder", "FolderItem"},
+    {"AppleMenuFolder", "getAppleMenuFolder", "FolderItem"},
+    {"ControlPanelsFolder", "getControlPanelsFolder", "FolderItem"},
+    {"SystemFolder", "getSystemFolder", "FolderItem"},
+    {"ExtensionsFolder", "getExtensionsFolder", "FolderItem"},
+    {"PreferencesFolder", "getPreferencesFolder", "FolderItem"},
+    {"TemporaryFolder", "getTemporaryItemsFolder", "FolderItem"},
+    {"ShutdownItemsFolder", "getShutdownItemsFolder", "FolderItem"},
+};
+
 }  // namespace zif
