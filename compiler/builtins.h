@@ -36,6 +36,12 @@ inline constexpr BuiltinFunction k_builtin_functions[] = {
     {"Quit", "ApplicationQuit", ""},
     {"GetOpenFolderItem", "RuntimeGetOpenFolderItem", "FolderItem"},
     {"NewPicture", "newPicture", "Picture"},
+    {"OpenPrinterDialog", "RuntimeOpenPrinterDialog", "Graphics"},
+    {"OpenPrinter", "RuntimeOpenPrinter", "Graphics"},
+    {"ScreenCount", "getScreenCount", ""},
+    {"ArrowCursor", "getArrowCursor", "MouseCursor"},
+    {"WatchCursor", "getWatchCursor", "MouseCursor"},
+    {"IBeamCursor", "getIBeamCursor", "MouseCursor"},
 };
 
 }  // namespace zc

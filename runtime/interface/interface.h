@@ -7,6 +7,7 @@
 #include "runtime/interface/array_routines.h"
 #include "runtime/interface/control_routines.h"
 #include "runtime/interface/declarations.h"
+#include "runtime/interface/device_routines.h"
 #include "runtime/interface/exception_routines.h"
 #include "runtime/interface/graphics_routines.h"
 #include "runtime/interface/menu_routines.h"
@@ -32,6 +33,7 @@ inline constexpr std::span<const RoutineDecl> routine_tables[] = {
     control_routines,
     menu_routines,
     graphics_routines,
+    device_routines,
     plugin_routines,
 };
 
