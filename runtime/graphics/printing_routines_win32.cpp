@@ -14,6 +14,7 @@
 
 #include <windows.h>
 #include <commdlg.h>
+#include <winspool.h>
 
 #include <cstdint>
 #include <optional>

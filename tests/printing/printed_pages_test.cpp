@@ -63,7 +63,7 @@ struct Raster {
 std::optional<Raster> rendered_page(const std::string& pdf, int page) {
   const std::string number = std::to_string(page);
   const std::string image =
-      output_of("pdftoppm -r 72 -gray -f " + number + " -l " + number + " '" + pdf + "' 2>/dev/null");
+      output_of("pdftoppm -r 72 -gray -aa no -aaVector no -f " + number + " -l " + number + " '" + pdf + "' 2>/dev/null");
   std::istringstream header(image);
   std::string magic;
   Raster raster;
