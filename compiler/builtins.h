@@ -38,6 +38,7 @@ inline constexpr BuiltinFunction k_builtin_functions[] = {
     {"NewPicture", "newPicture", "Picture"},
     {"OpenPrinterDialog", "RuntimeOpenPrinterDialog", "Graphics"},
     {"OpenPrinter", "RuntimeOpenPrinter", "Graphics"},
+    {"Screen", "getScreen", "Screen"},
     {"ScreenCount", "getScreenCount", ""},
     {"ArrowCursor", "getArrowCursor", "MouseCursor"},
     {"WatchCursor", "getWatchCursor", "MouseCursor"},

@@ -163,7 +163,14 @@ const Type* Checker::check_call(CallExpr& call) {
   if (callee.kind != ExprKind::Name) return check_call_of_value(call, check_expression(&callee));
   auto& name = static_cast<NameExpr&>(callee);
   name.symbol = lookup(name.name);
-  if (!name.symbol && m_builtins.count(name_key(name.name))) return check_builtin_call(call, name.name);
+  // A runtime class that shares its name with a built-in is called, not
+  // cast to: Screen(0) gives the first screen.
+  const bool runtime_class = name.symbol && name.symbol->kind == SymbolKind::Class && name.symbol->class_info &&
+                             name.symbol->class_info->is_runtime;
+  if ((!name.symbol || runtime_class) && m_builtins.count(name_key(name.name))) {
+    name.symbol = nullptr;
+    return check_builtin_call(call, name.name);
+  }
   if (!name.symbol) {
     error(callee.pos, text::format("unknown name '{}'", name.name));
     for (ExprPtr& argument : call.arguments) check_expression(argument.get());
