@@ -133,8 +133,9 @@ void post_command(HWND dialog, int command) {
 }
 
 // Confirms or cancels the print dialog that a program of this test opens.
+// The first dialog of a run may wait for the printer's description.
 bool answer_print_dialog(int command) {
-  HWND dialog = driver::wait_for_window("#32770", "Print");
+  HWND dialog = driver::wait_for_window("#32770", "Print", 60s);
   if (dialog == nullptr) return false;
   post_command(dialog, command);
   return true;
