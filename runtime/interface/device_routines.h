@@ -1,6 +1,6 @@
 // Exported routines of the device classes: the clipboard, printing, screens
-// and mouse cursors. Getters take the object and the property's parameter
-// word, setters also the value.
+// and mouse cursors, and the built-in functions that call them. Getters take
+// the object and the property's parameter word, setters also the value.
 #pragma once
 
 #include "runtime/interface/declarations.h"
@@ -40,6 +40,16 @@ inline constexpr RoutineDecl device_routines[] = {
     {"getWatchCursor", 'o', ""},
     {"getIBeamCursor", 'o', ""},
     {"appMouseCursorSetter", 'v', "oio"},
+};
+
+inline constexpr BuiltinDecl device_builtins[] = {
+    {"OpenPrinterDialog", "RuntimeOpenPrinterDialog", "Graphics"},
+    {"OpenPrinter", "RuntimeOpenPrinter", "Graphics"},
+    {"Screen", "getScreen", "Screen"},
+    {"ScreenCount", "getScreenCount"},
+    {"ArrowCursor", "getArrowCursor", "MouseCursor"},
+    {"WatchCursor", "getWatchCursor", "MouseCursor"},
+    {"IBeamCursor", "getIBeamCursor", "MouseCursor"},
 };
 
 }  // namespace zif
