@@ -7,6 +7,7 @@
 #include "runtime/interface/array_routines.h"
 #include "runtime/interface/control_routines.h"
 #include "runtime/interface/declarations.h"
+#include "runtime/interface/device_routines.h"
 #include "runtime/interface/exception_routines.h"
 #include "runtime/interface/file_routines.h"
 #include "runtime/interface/listbox_interface.h"
@@ -35,6 +36,7 @@ inline constexpr std::span<const RoutineDecl> routine_tables[] = {
     listbox_routines,
     menu_routines,
     graphics_routines,
+    device_routines,
     file_routines,
     plugin_routines,
 };
@@ -49,6 +51,7 @@ inline constexpr std::span<const BuiltinDecl> builtin_tables[] = {
     number_builtins,
     application_builtins,
     graphics_builtins,
+    device_builtins,
     file_builtins,
 };
 
