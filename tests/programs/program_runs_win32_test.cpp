@@ -131,4 +131,12 @@ TEST(ProgramRun, AShortcutReachesTheWindowsMenuHandlerAndTheQuitItemEndsTheProgr
   expect_clean_end({{}, folder.finish(*process)});
 }
 
+// The plug-in's class, property, method and global method are linked at
+// start as deferred imports: 5 + 3 is 8, and 21 doubled is 42.
+TEST(ProgramRun, APlugInsClassAndGlobalMethodAreUsedThroughDeferredImports) {
+  const Shown run = run_packed("plugins", 1);
+  EXPECT_EQ(run.boxes, std::vector<std::string>{"8 8 42"});
+  expect_clean_end(run);
+}
+
 }  // namespace
