@@ -152,6 +152,9 @@ void complete_class(PluginClass& added) {
                                                                 : default_instance_size;
   record.instance_size = data_offset + definition.data_size;
   definition.data_offset = data_offset;
+  // Called with (instance, class record); the plug-in's take the instance.
+  record.constructor = code_of(reinterpret_cast<zplug::Routine>(definition.constructor));
+  record.destructor = code_of(reinterpret_cast<zplug::Routine>(definition.destructor));
   add_properties(record, table(definition.properties, definition.property_count));
   add_methods(record, table(definition.methods, definition.method_count));
   add_constants(record, table(definition.constants, definition.constant_count));

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <fstream>
 #include <iterator>
 #include <string>
