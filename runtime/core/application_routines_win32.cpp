@@ -14,7 +14,6 @@
 #include "runtime/core/native_destructors.h"
 #include "runtime/core/periodic_tasks.h"
 #include "runtime/core/plugin_installation.h"
-#include "runtime/core/plugin_registry.h"
 #include "runtime/core/runtime_init.h"
 #include "runtime/core/runtime_message.h"
 #include "runtime/core/tick_clock.h"
@@ -23,7 +22,7 @@
 #include "runtime/ui/menu_item_object.h"
 #include "runtime/ui/menu_events_win32.h"
 #include "runtime/ui/native_windows.h"
-#include "runtime/ui/plugin_controls.h"
+#include "runtime/ui/plugin_control_kinds.h"
 #include "runtime/ui/window_list.h"
 #include "runtime/ui/window_object.h"
 
@@ -56,8 +55,8 @@ class SystemStartup final : public zrt::StartupPlatform {
     zrt::set_native_destructor("MenuItem", &zrt::release_menu_item_fields);
   }
   void install_plugins() override {
-    zrt::set_plugin_pane_hook(zrt::plugin_pane_routine());
     zrt::install_recorded_plugins();
+    zrt::give_plugin_controls_kinds();
   }
   std::string resolve_deferred_imports() override {
     zrt::LoadedImage& image = zrt::loaded_image();

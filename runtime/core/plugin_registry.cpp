@@ -50,7 +50,6 @@ struct Registry {
   std::vector<GlobalMethod> methods;
   std::deque<ConvertedControl> converted;
   PluginMessageSink sink = nullptr;
-  CodeAddress pane_hook = 0;
 };
 
 Registry& registry() {
@@ -181,8 +180,6 @@ PluginRecord* current_plugin() { return registry().current; }
 
 void set_plugin_message_sink(PluginMessageSink sink) { registry().sink = sink; }
 
-void set_plugin_pane_hook(CodeAddress routine) { registry().pane_hook = routine; }
-
 void register_plugin_control(zplug::ControlDefinition* definition) {
   if (definition == nullptr || !is_current_version(definition->version)) return;
   ClassRecord& rect_control = runtime_class("RectControl");
@@ -191,7 +188,6 @@ void register_plugin_control(zplug::ControlDefinition* definition) {
   record->superclass = &rect_control;
   record->instance_size = rect_control.instance_size + definition->data_size;
   definition->data_offset = rect_control.instance_size;
-  if (registry().pane_hook != 0) push_hook(*record, "CreatePane", 0, registry().pane_hook);
   add_properties(*record, table(definition->properties, definition->property_count));
   add_methods(*record, table(definition->methods, definition->method_count));
   for (const zplug::ControlEventEntry& event : table(definition->events, definition->event_count))
@@ -277,6 +273,10 @@ CodeAddress find_global_plugin_method(std::string_view name) {
   return 0;
 }
 
+void for_each_plugin_control(void (*visit)(ClassRecord& record, const zplug::ControlDefinition& definition)) {
+  for (const PluginControl& control : registry().controls) visit(*control.record, *control.definition);
+}
+
 const zplug::ControlDefinition* plugin_control_of(const ClassRecord* record) {
   for (; record != nullptr; record = record->superclass)
     for (const PluginControl& control : registry().controls)
@@ -289,10 +289,8 @@ void reset_plugins() {
   for (const PluginControl& control : state.controls) destroy_class_record(control.record);
   for (const PluginClass& added : state.classes) destroy_class_record(added.record);
   const PluginMessageSink sink = state.sink;
-  const CodeAddress pane_hook = state.pane_hook;
   state = Registry{};
   state.sink = sink;
-  state.pane_hook = pane_hook;
 }
 
 }  // namespace zrt

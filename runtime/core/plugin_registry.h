@@ -29,9 +29,6 @@ void end_plugin_entry();
 using PluginMessageSink = void (*)(std::string_view message);
 void set_plugin_message_sink(PluginMessageSink sink);
 
-// The routine a plug-in control's class answers CreatePane with; 0 adds no hook.
-void set_plugin_pane_hook(CodeAddress routine);
-
 // The registration routines' work, for the current plug-in.
 void register_plugin_control(zplug::ControlDefinition* definition);
 void register_plugin_control_version1(zplug::ControlDefinitionVersion1* definition);
@@ -51,6 +48,9 @@ void complete_plugin_classes();
 [[nodiscard]] ClassRecord* find_class_by_name(std::string_view name);
 // The routine of a global plug-in method, 0 for none.
 [[nodiscard]] CodeAddress find_global_plugin_method(std::string_view name);
+
+// Visits every plug-in control class with its definition, in registration order.
+void for_each_plugin_control(void (*visit)(ClassRecord& record, const zplug::ControlDefinition& definition));
 
 // The plug-in control definition behind a class or one of its ancestors.
 [[nodiscard]] const zplug::ControlDefinition* plugin_control_of(const ClassRecord* record);

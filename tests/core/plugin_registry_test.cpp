@@ -9,6 +9,8 @@
 #include "runtime/core/plugin_registry.h"
 #include "runtime/core/plugin_resolver.h"
 #include "runtime/interface/exports.h"
+#include "runtime/ui/control_kinds.h"
+#include "runtime/ui/plugin_control_kinds.h"
 #include "tests/core/object_test_support.h"
 
 #include <gtest/gtest.h>
@@ -81,15 +83,14 @@ class PluginRegistration : public object_tests::ObjectTest {
     ObjectTest::SetUp();
     messages().clear();
     zrt::set_plugin_message_sink(&keep_message);
-    zrt::set_plugin_pane_hook(0x5100);
     zrt::begin_plugin_entry();
   }
 
   void TearDown() override {
     zrt::end_plugin_entry();
+    zrt::forget_registered_control_kinds();
     zrt::reset_plugins();
     zrt::set_plugin_message_sink(nullptr);
-    zrt::set_plugin_pane_hook(0);
     ObjectTest::TearDown();
   }
 
@@ -135,11 +136,15 @@ TEST_F(PluginRegistration, ControlsOfVersions3And4RegisterWithTheirMembersAndBad
   EXPECT_EQ(names(*gauge), (std::vector<std::string>{"P Caption", "M AddRow",
                                                       "E MouseDown(X As Integer, Y As Integer)Boolean"}));
   EXPECT_EQ(gauge->properties->getter, code(&first_routine));
-  EXPECT_EQ(zrt::find_hook_by_key(gauge, 0), 0x5100u) << "CreatePane builds the plug-in's pane";
   EXPECT_EQ(messages(), (std::vector<std::string>{"Invalid plugin method format: Broken(text As",
                                                   "Invalid return type: Count As Nothing"}));
   EXPECT_EQ(zrt::find_class_by_name("Dial"), nullptr) << "version 2 registers nothing";
   EXPECT_EQ(zrt::plugin_control_of(gauge), &shown);
+  zrt::give_plugin_controls_kinds();
+  const zrt::ControlKind* kind = zrt::kind_of_class(gauge);
+  ASSERT_NE(kind, nullptr) << "the control framework knows the class as a kind";
+  EXPECT_EQ(kind->data, &no_behaviour);
+  EXPECT_NE(kind->make_pane, nullptr);
 }
 
 TEST_F(PluginRegistration, AVersion1ControlIsWidenedWithRoutinesFromTheExportList) {
