@@ -14,6 +14,7 @@
 #include "runtime/core/native_destructors.h"
 #include "runtime/core/periodic_tasks.h"
 #include "runtime/core/plugin_installation.h"
+#include "runtime/core/plugin_registry.h"
 #include "runtime/core/runtime_init.h"
 #include "runtime/core/runtime_message.h"
 #include "runtime/core/tick_clock.h"
