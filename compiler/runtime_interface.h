@@ -1,4 +1,4 @@
-// The runtime's routines and classes as the checker sees them: by default the
+// The runtime's routines, classes and built-in functions as the checker sees them: by default the
 // runtime's own declarative tables, or any other set (tests bring their own).
 #pragma once
 
@@ -13,6 +13,7 @@ namespace zc {
 struct RuntimeInterface {
   std::vector<zif::RoutineDecl> routines;
   std::vector<zif::ClassDecl> classes;
+  std::vector<zif::BuiltinDecl> builtins;
   // Plug-ins' global methods: declaration and the deferred import that links them.
   std::vector<zif::MethodDecl> global_methods = {};
   // What the classes that plug-ins declare view: their texts and member tables.
@@ -22,7 +23,7 @@ struct RuntimeInterface {
   std::deque<std::vector<zif::EventDecl>> owned_events = {};
 };
 
-// Every routine and class that the runtime declares and exports.
+// Every routine, class and built-in function that the runtime declares.
 RuntimeInterface runtime_tables();
 
 }  // namespace zc
