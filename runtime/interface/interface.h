@@ -14,8 +14,10 @@
 #include "runtime/interface/object_routines.h"
 #include "runtime/interface/plugin_routines.h"
 #include "runtime/interface/runtime_classes.h"
+#include "runtime/interface/socket_members.h"
 #include "runtime/interface/string_routines.h"
 #include "runtime/interface/text_routines.h"
+#include "runtime/interface/timer_members.h"
 #include "runtime/interface/window_routines.h"
 
 namespace zif {
@@ -33,10 +35,14 @@ inline constexpr std::span<const RoutineDecl> routine_tables[] = {
     menu_routines,
     graphics_routines,
     plugin_routines,
+    timer_routines,
+    socket_routines,
 };
 
 inline constexpr std::span<const ClassDecl> class_tables[] = {
     runtime_classes,
+    timer_classes,
+    socket_classes,
 };
 
 // The export table has this many slots; those beyond the declared routines

@@ -66,12 +66,12 @@ bool read_properties(DefinitionStream& stream, ZObject* control, ControlDefiniti
   return true;
 }
 
+// Controls and the members without pane (timers, sockets) alike keep the
+// Index they were registered with.
 void register_control(WindowControlState& state, ZObject* control, std::int32_t index, std::string_view key) {
-  if (is_control(control)) {
-    const ControlFields registered(control);
-    registered.set_record(fields::container, enclosing_canvas(state.table, control));
-    registered.set_value(fields::key_index, index);
-  }
+  const ControlFields registered(control);
+  if (is_control(control)) registered.set_record(fields::container, enclosing_canvas(state.table, control));
+  registered.set_value(fields::key_index, index);
   state.table.insert(key, control);
 }
 
