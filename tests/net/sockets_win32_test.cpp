@@ -2,6 +2,7 @@
 // against loopback servers and clients the tests start and stop themselves:
 // the events and their order, the buffers, errors, listening for one
 // client, closing, and many bytes and many sockets at once.
+#include "runtime/interface/socket_members.h"
 #include "runtime/net/socket_implementation.h"
 #include "tests/net/loopback_server_win32.h"
 #include "tests/ui/window_test_support_win32.h"
