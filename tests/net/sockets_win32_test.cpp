@@ -10,6 +10,7 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <memory>
 #include <random>
 
 namespace {
@@ -72,11 +73,18 @@ class Sockets : public WindowTest {
     m_window = create(main);
   }
 
+  // The sockets close first, which ends the server's threads.
   void TearDown() override {
     on_data() = nullptr;
     m_sockets.clear();
+    m_server.reset();
     m_window = {};
     WindowTest::TearDown();
+  }
+
+  const LoopbackServer& start_server(int clients) {
+    m_server = std::make_unique<LoopbackServer>(clients);
+    return *m_server;
   }
 
   ZObject* new_socket() {
@@ -110,12 +118,13 @@ class Sockets : public WindowTest {
   static std::vector<std::string>& seen(ZObject* s) { return socket_events()[s]; }
 
   zrt::ObjectRef m_window;
+  std::unique_ptr<LoopbackServer> m_server;
   std::vector<zrt::ObjectRef> m_sockets;
   std::int32_t m_socket_class = 0;
 };
 
 TEST_F(Sockets, BytesWrittenBeforeTheConnectionAreSentAndEchoedWithTheEventsInOrder) {
-  LoopbackServer server(1);
+  const LoopbackServer& server = start_server(1);
   ASSERT_NE(server.port(), 0) << "no loopback port";
   ZObject* s = new_socket();
   SocketWrite(s, runtime_text("hello, ").get());
@@ -176,7 +185,7 @@ TEST_F(Sockets, ConnectionsThatCannotBeMadeGiveErrorOneHundredAndOneAtTheNextTur
 
 // Closing raises nothing, and the socket connects again afterwards.
 TEST_F(Sockets, CloseLeavesAnIdleSocketThatConnectsAgain) {
-  LoopbackServer server(2);
+  const LoopbackServer& server = start_server(2);
   ASSERT_NE(server.port(), 0) << "no loopback port";
   ZObject* s = new_socket();
   connect(s, "127.0.0.1", server.port());
@@ -197,7 +206,7 @@ TEST_F(Sockets, CloseLeavesAnIdleSocketThatConnectsAgain) {
 // 10 MB in pieces of random size, written one piece per turn, come back
 // whole and in order.
 TEST_F(Sockets, TenMegabytesInRandomPiecesComeBackCompleteAndInOrder) {
-  LoopbackServer server(1);
+  const LoopbackServer& server = start_server(1);
   ASSERT_NE(server.port(), 0) << "no loopback port";
   std::mt19937 random(7);
   std::string sent;
@@ -227,7 +236,7 @@ TEST_F(Sockets, TenMegabytesInRandomPiecesComeBackCompleteAndInOrder) {
 
 TEST_F(Sockets, AHundredSocketsOpenAtOnceAllExchangeData) {
   constexpr int count = 100;
-  LoopbackServer server(count);
+  const LoopbackServer& server = start_server(count);
   ASSERT_NE(server.port(), 0) << "no loopback port";
   std::vector<ZObject*> sockets;
   for (int i = 0; i < count; ++i) {

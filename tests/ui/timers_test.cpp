@@ -4,7 +4,9 @@
 #include "runtime/core/event_loop.h"
 #include "runtime/interface/exports.h"
 #include "runtime/ui/timer_list.h"
+#include "runtime/ui/window_controls.h"
 #include "tests/core/native_lifecycle_support.h"
+#include "tests/ui/control_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -27,8 +29,16 @@ class Timers : public object_tests::NativeLifecycleTest {
  protected:
   void SetUp() override {
     NativeLifecycleTest::SetUp();
+    // Made-up routine addresses, so that definitions find the setters.
+    zrt::unregister_runtime_classes();
+    zrt::register_runtime_classes(&control_tests::routine_address);
     use_native_lifecycles({"Timer"});
     object_tests::on_recorded_call() = [](zrt::CodeAddress routine, Words arguments) {
+      const auto value = static_cast<std::int32_t>(arguments.size() > 2 ? arguments[2] : 0);
+      if (routine == control_tests::routine_address("timerModeSetter"))
+        timerModeSetter(zrt::pointer_of<ZObject>(arguments[0]), 0, value);
+      if (routine == control_tests::routine_address("timerPeriodSetter"))
+        timerPeriodSetter(zrt::pointer_of<ZObject>(arguments[0]), 0, value);
       if (routine == action_handler && g_in_handler) g_in_handler(zrt::pointer_of<ZObject>(arguments[0]));
     };
     zrt::install_timers();
@@ -180,6 +190,42 @@ TEST_F(Timers, HandlersThatDropOrMakeTimersDuringAPass) {
   zrt::serve_timers(5);
   EXPECT_EQ(recorded_calls().size(), 2u) << "the newest fired, the dropped one did not, the oldest did";
   EXPECT_EQ(listed(), (std::vector<ZObject*>{made, m_timers[0].get()}));
+}
+
+// A window's definition places timers like controls, without a pane: they
+// hold their window and key, take their properties, and go when it closes;
+// a clone of an array member keeps its own fields.
+TEST_F(Timers, AWindowsDefinitionPlacesTimersUntilItCloses) {
+  object_tests::ImageDataBuilder image;
+  const zrt::Address descriptor = image.application_descriptor({image.runtime_class_reference("Timer")}, {});
+  ASSERT_TRUE(zrt::build_class_table(image.install_as_data1(), descriptor, &zrt::find_runtime_class).built);
+  const zrt::ObjectRef window = zrt::ObjectRef::adopt(zrt::new_instance(zrt::runtime_class("Window")));
+  definition_tests::DefinitionBuilder built;
+  built.integer(2);
+  built.control(0, {{"Name", "Blink"}, {"Period", "300"}, {"Mode", "2"}});
+  built.control(0, {{"Name", "Tick"}, {"Index", "0"}, {"Period", "50"}});
+  built.integer(0);
+  zrt::DefinitionStream stream(built.bytes());
+  ASSERT_TRUE(zrt::read_window_controls(window.get(), stream));
+
+  const zrt::StringRef name = zrt::StringRef::adopt(zrt::make_string("blink"));
+  ZObject* blink = RuntimeControlFetch(window.get(), name.get());  // the window's reference
+  ASSERT_NE(blink, nullptr);
+  const zrt::TimerFields fields(blink);
+  EXPECT_EQ(fields.reference(zif::timer_fields::window), window.get());
+  EXPECT_EQ(fields.value<std::int32_t>(zif::timer_fields::key_index), zif::control_fields::no_index);
+  EXPECT_EQ(fields.period(), 300);
+  EXPECT_EQ(fields.mode(), 2);
+  EXPECT_EQ(zrt::window_control_count(window.get()), 0) << "a timer is no control";
+
+  const zrt::ObjectRef clone = zrt::ObjectRef::adopt(zrt::clone_window_control(window.get(), "Tick"));
+  ASSERT_NE(clone.get(), nullptr);
+  EXPECT_EQ(zrt::TimerFields(clone.get()).period(), 50);
+  EXPECT_EQ(zrt::TimerFields(clone.get()).value<std::int32_t>(zif::timer_fields::key_index), 1);
+  EXPECT_EQ(listed().size(), 3u);
+
+  zrt::close_window_controls(window.get());
+  EXPECT_EQ(listed(), std::vector<ZObject*>{clone.get()}) << "only the clone the test holds is left";
 }
 
 }  // namespace
