@@ -1,17 +1,15 @@
-// A loopback TCP server for the socket tests, on 127.0.0.1 at a port the
-// system chooses: it serves a bounded number of clients, each on a thread
-// of its own, echoing what they send, and stops
-// when it goes. It uses the Winsock routines the runtime loaded.
+// A loopback TCP echo server for the socket tests and benchmarks, on
+// 127.0.0.1 at a port the system chooses: it serves a bounded number of
+// clients, each on a thread of its own, and stops when it goes. It uses
+// the Winsock routines the runtime loaded.
 #pragma once
 
 #include "runtime/net/winsock_win32.h"
 
 #include <algorithm>
 #include <atomic>
-#include <cstdint>
 #include <mutex>
 #include <stdexcept>
-#include <string>
 #include <thread>
 #include <vector>
 
@@ -42,25 +40,6 @@ class LoopbackServer {
   std::vector<SOCKET> m_clients;
   std::vector<std::thread> m_threads;
   std::thread m_acceptor;
-};
-
-// A blocking client of the test's own, for the listening tests; closes
-// when it goes.
-class LoopbackClient {
- public:
-  explicit LoopbackClient(int port);
-  ~LoopbackClient();
-  LoopbackClient(const LoopbackClient&) = delete;
-  LoopbackClient& operator=(const LoopbackClient&) = delete;
-
-  [[nodiscard]] bool connected() const { return m_connected; }
-  bool send(const std::string& bytes);
-  void close();
-
- private:
-  const zrt::Winsock& m_winsock;
-  SOCKET m_socket = INVALID_SOCKET;
-  bool m_connected = false;
 };
 
 inline const zrt::Winsock& loaded_winsock() {
@@ -122,23 +101,6 @@ inline void LoopbackServer::serve(SOCKET client) {
       sent += now;
     }
   }
-}
-
-inline LoopbackClient::LoopbackClient(int port) : m_winsock(loaded_winsock()) {
-  m_socket = m_winsock.socket(AF_INET, SOCK_STREAM, 0);
-  const sockaddr_in address = loopback(port);
-  m_connected = m_winsock.connect(m_socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-}
-
-inline LoopbackClient::~LoopbackClient() { close(); }
-
-inline bool LoopbackClient::send(const std::string& bytes) {
-  return m_winsock.send(m_socket, bytes.data(), static_cast<int>(bytes.size()), 0) == static_cast<int>(bytes.size());
-}
-
-inline void LoopbackClient::close() {
-  if (m_socket != INVALID_SOCKET) m_winsock.closesocket(m_socket);
-  m_socket = INVALID_SOCKET;
 }
 
 }  // namespace socket_tests
