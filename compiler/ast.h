@@ -146,7 +146,7 @@ struct NewExpr : Expr {
 
 // ----------------------------------------------------------------- statements
 
-enum class StmtKind { Dim, Assign, Call, If, For, While, Do, Select, Return, Exit, Raise };
+enum class StmtKind { Dim, Assign, Call, If, For, While, Do, Select, Return, Exit, Raise, ReDim };
 
 struct Stmt {
   Stmt(StmtKind kind, SourcePos pos) : kind(kind), pos(pos) {}
@@ -247,6 +247,13 @@ enum class ExitTarget { For, While, Do, Sub, Function };
 struct ExitStmt : Stmt {
   ExitStmt(SourcePos pos, ExitTarget target) : Stmt(StmtKind::Exit, pos), target(target) {}
   ExitTarget target;
+};
+
+// ReDim element: `element` is written as an array element, `Name(bound)`;
+// the array takes that upper bound and keeps the elements below it.
+struct ReDimStmt : Stmt {
+  ReDimStmt(SourcePos pos, ExprPtr element) : Stmt(StmtKind::ReDim, pos), element(std::move(element)) {}
+  ExprPtr element;
 };
 
 struct RaiseStmt : Stmt {

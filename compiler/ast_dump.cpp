@@ -231,6 +231,9 @@ void Dumper::statement(const Stmt& statement, int depth) {
     case StmtKind::Raise:
       line(depth) << "Raise " << dump_expression(static_cast<const RaiseStmt&>(statement).value.get()) << '\n';
       return;
+    case StmtKind::ReDim:
+      line(depth) << "ReDim " << dump_expression(static_cast<const ReDimStmt&>(statement).element.get()) << '\n';
+      return;
   }
 }
 

@@ -88,6 +88,7 @@ void Checker::check_statement(Stmt& statement) {
     case StmtKind::Return: check_return(static_cast<ReturnStmt&>(statement)); return;
     case StmtKind::Exit: check_exit(static_cast<ExitStmt&>(statement)); return;
     case StmtKind::Raise: check_raise(static_cast<RaiseStmt&>(statement)); return;
+    case StmtKind::ReDim: check_redim(static_cast<ReDimStmt&>(statement)); return;
   }
 }
 
@@ -200,6 +201,15 @@ void Checker::check_raise(RaiseStmt& statement) {
   const ClassInfo* root = runtime_class("RuntimeException");
   const bool is_exception = type->kind == TypeKind::Class && (!root || is_subclass_of(type->class_info, root));
   if (!is_exception) error(statement.value->pos, text::format("Raise takes an exception object, not {}", type->name()));
+}
+
+// ReDim takes an array element written as Name(bound): the array's new upper bound.
+void Checker::check_redim(ReDimStmt& statement) {
+  const Type* type = check_expression(statement.element.get());
+  if (type->kind == TypeKind::Error) return;
+  const bool is_element = statement.element->kind == ExprKind::Call &&
+                          static_cast<const CallExpr&>(*statement.element).call_kind == CallKind::ArrayElement;
+  if (!is_element) error(statement.element->pos, "ReDim takes an array and its new upper bound: ReDim Name(bound)");
 }
 
 }  // namespace zc

@@ -79,6 +79,7 @@ class Checker {
   void check_return(ReturnStmt& statement);
   void check_exit(ExitStmt& statement);
   void check_raise(RaiseStmt& statement);
+  void check_redim(ReDimStmt& statement);
   void check_condition(ExprPtr& condition, std::string_view what);
   void check_loop_body(LoopKind kind, Block& body);
   Symbol* declare_local(SymbolKind kind, std::string_view name, const Type* type, SourcePos pos);

@@ -188,9 +188,12 @@ void CodeGenerator::push_address(const Expr& variable) {
 
 // Elements are read through the runtime's direct array routines, by the
 // element's kind.
-Value CodeGenerator::generate_element(const CallExpr& call) {
-  const Type* element = call.type;
-  std::string routine = "RuntimeDirectRead";
+namespace {
+
+// The array routine for an element type: prefix + Int, Single, Double,
+// String or Object + suffix (Integer, Boolean and Color arrays are Int).
+std::string array_routine(std::string_view prefix, const Type* element, std::string_view suffix) {
+  std::string routine(prefix);
   switch (element->kind) {
     case TypeKind::Double: routine += "Double"; break;
     case TypeKind::Single: routine += "Single"; break;
@@ -198,11 +201,29 @@ Value CodeGenerator::generate_element(const CallExpr& call) {
     case TypeKind::Object: case TypeKind::Class: routine += "Object"; break;
     default: routine += "Int"; break;
   }
+  return routine += suffix;
+}
+
+}  // namespace
+
+Value CodeGenerator::generate_element(const CallExpr& call) {
   push_value(generate_as(*call.arguments[0], m_semantics.types.integer()), m_semantics.types.integer());
   generate(*call.callee);
   m_out.push("%eax");
-  call_routine(routine + "Array");
-  return finish_call(2, element);
+  call_routine(array_routine("RuntimeDirectRead", call.type, "Array"));
+  return finish_call(2, call.type);
+}
+
+// ReDim Name(bound): the array's one dimension (level 0) takes the new upper
+// bound; elements beyond it go.
+void CodeGenerator::generate_redim(const ReDimStmt& statement) {
+  const CallExpr& element = static_cast<const CallExpr&>(*statement.element);
+  push_value(generate_as(*element.arguments[0], m_semantics.types.integer()), m_semantics.types.integer());
+  m_out.push("$0");
+  generate(*element.callee);
+  m_out.push("%eax");
+  call_routine(array_routine("RuntimeRedim", element.type, "ArrayLevel"));
+  finish_call(3, m_semantics.types.void_type());
 }
 
 // ClassName(obj) raises IllegalCastException unless obj is Nil or of the class.

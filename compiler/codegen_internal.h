@@ -121,6 +121,7 @@ class CodeGenerator {
   void generate_return(const ReturnStmt& statement);
   void generate_exit(const ExitStmt& statement);
   void generate_raise(const RaiseStmt& statement);
+  void generate_redim(const ReDimStmt& statement);
   void generate_loop_end(const std::string& top);
   void jump_if_false(const Expr& condition, const std::string& target);
   void create_array(std::int64_t bound);

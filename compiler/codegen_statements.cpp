@@ -55,6 +55,7 @@ void CodeGenerator::generate_statement(const Stmt& statement) {
     case StmtKind::Return: generate_return(static_cast<const ReturnStmt&>(statement)); break;
     case StmtKind::Exit: generate_exit(static_cast<const ExitStmt&>(statement)); break;
     case StmtKind::Raise: generate_raise(static_cast<const RaiseStmt&>(statement)); break;
+    case StmtKind::ReDim: generate_redim(static_cast<const ReDimStmt&>(statement)); break;
   }
 }
 

@@ -65,6 +65,7 @@ StmtPtr Parser::parse_statement() {
 }
 
 // simple_statement -> dim | 'Return' [expression] | exit | 'Raise' expression
+//                   | 'ReDim' name '(' expression ')'
 //                   | assignment | call
 // These fit on one line, so they can follow Then and Else of a one-line If.
 StmtPtr Parser::parse_simple_statement() {
@@ -73,6 +74,7 @@ StmtPtr Parser::parse_simple_statement() {
     case TokenKind::Return: return parse_return();
     case TokenKind::Exit: return parse_exit();
     case TokenKind::Raise: return parse_raise();
+    case TokenKind::ReDim: return parse_redim();
     case TokenKind::Self: case TokenKind::Me: return parse_assignment_or_call();
     default: break;
   }
@@ -275,6 +277,12 @@ StmtPtr Parser::parse_raise() {
   SourcePos pos = position();
   advance();
   return std::make_unique<RaiseStmt>(pos, parse_expression());
+}
+
+StmtPtr Parser::parse_redim() {
+  SourcePos pos = position();
+  advance();
+  return std::make_unique<ReDimStmt>(pos, parse_expression());
 }
 
 // pragma -> '#' 'pragma' name NEWLINE

@@ -92,6 +92,7 @@ class Parser {
   StmtPtr parse_return();
   StmtPtr parse_exit();
   StmtPtr parse_raise();
+  StmtPtr parse_redim();
   void parse_pragma();
 
   // Expressions (parse_expressions.cpp).

@@ -12,7 +12,7 @@ enum class TokenKind {
   And, As, ByRef, ByVal, Case, Class, Const, Control, DefaultWindow, Dim, Do, Else, ElseIf,
   End, Event, Exception, Exit, False, For, Function, If, Implements, Inherits,
   Interface, IsA, Item, Key, Loop, Me, Menu, MenuBar, MenuHandler, Mod, New, Next, Nil, Not, Or,
-  Plugin, Property, Raise, Return, Select, Self, Separator, Settings, Step, Sub, Then,
+  Plugin, Property, Raise, ReDim, Return, Select, Self, Separator, Settings, Step, Sub, Then,
   To, True, Until, Wend, While, Window,
   // Operators and punctuation.
   LessEqual, GreaterEqual, NotEqual, Equal, Less, Greater, Plus, Minus, Star, Slash,
@@ -49,7 +49,7 @@ inline constexpr TokenSpelling k_token_table[] = {
     {TokenKind::Next, "Next", true}, {TokenKind::Nil, "Nil", true},
     {TokenKind::Not, "Not", true}, {TokenKind::Or, "Or", true},
     {TokenKind::Plugin, "Plugin", true}, {TokenKind::Property, "Property", true},
-    {TokenKind::Raise, "Raise", true}, {TokenKind::Return, "Return", true},
+    {TokenKind::Raise, "Raise", true}, {TokenKind::ReDim, "ReDim", true}, {TokenKind::Return, "Return", true},
     {TokenKind::Select, "Select", true}, {TokenKind::Self, "Self", true},
     {TokenKind::Separator, "Separator", true}, {TokenKind::Settings, "Settings", true},
     {TokenKind::Step, "Step", true}, {TokenKind::Sub, "Sub", true},

@@ -8,6 +8,7 @@
 #include "runtime/interface/control_routines.h"
 #include "runtime/interface/declarations.h"
 #include "runtime/interface/exception_routines.h"
+#include "runtime/interface/listbox_interface.h"
 #include "runtime/interface/graphics_routines.h"
 #include "runtime/interface/menu_routines.h"
 #include "runtime/interface/number_routines.h"
@@ -32,6 +33,7 @@ inline constexpr std::span<const RoutineDecl> routine_tables[] = {
     application_routines,
     window_routines,
     control_routines,
+    listbox_routines,
     menu_routines,
     graphics_routines,
     plugin_routines,

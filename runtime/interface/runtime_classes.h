@@ -7,6 +7,7 @@
 #include "runtime/interface/control_members.h"
 #include "runtime/interface/declarations.h"
 #include "runtime/interface/graphics_members.h"
+#include "runtime/interface/listbox_interface.h"
 #include "runtime/interface/menu_members.h"
 #include "runtime/interface/window_layout.h"
 
@@ -93,7 +94,8 @@ inline constexpr ClassDecl runtime_classes[] = {
      push_button_methods, push_button_events},
     {"Canvas", "ZTCanvas", "RectControl", canvas_fields::instance_size, canvas_properties, {}, canvas_events},
     {"GroupBox", "ZTGroupBox", "RectControl", group_box_fields::instance_size, group_box_properties, {}, {}},
-    {"Listbox", "ZTListbox", "RectControl", 524, {}, {}, {}},
+    {"Listbox", "ZTListbox", "RectControl", listbox_fields::instance_size, listbox_properties, listbox_methods,
+     listbox_events},
     {"Window", "ZTWindow", "", window_fields::instance_size, window_properties, window_methods, window_events},
     {"Dialog", "ZTDialog", "Window", window_fields::instance_size, {}, {}, {}},
     {"Applet", "ZTApplet", "Window", window_fields::instance_size, {}, {}, {}},

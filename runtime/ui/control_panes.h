@@ -1,15 +1,23 @@
-// The panes the built-in control kinds build when they answer CreatePane:
-// push button, static text, canvas and group box. Other kinds, and every
-// kind on a system without windows, build none.
+// The pane factories of the built-in control kinds, one per kind, each
+// defined in its kind's pane file (push_button_pane_win32.cpp and the like)
+// and named by the kind's descriptor. On a system without windows
+// (control_panes_host.cpp) they build nothing; controls then only store
+// their properties.
 #pragma once
 
-#include "runtime/core/objects.h"
-#include "runtime/ui/pane.h"
+#include "runtime/ui/control_kinds.h"
 
 namespace zrt {
 
-// The control's new pane, owned by the control's pane field; null when its
-// kind builds none or its window has no native window.
-[[nodiscard]] Pane* create_builtin_pane(ZObject* control);
+[[nodiscard]] Pane* make_push_button_pane(ZObject* control, const ControlKind& kind);
+[[nodiscard]] Pane* make_static_text_pane(ZObject* control, const ControlKind& kind);
+[[nodiscard]] Pane* make_canvas_pane(ZObject* control, const ControlKind& kind);
+[[nodiscard]] Pane* make_group_box_pane(ZObject* control, const ControlKind& kind);
+[[nodiscard]] Pane* make_listbox_pane(ZObject* control, const ControlKind& kind);
+
+// A pane without a window of its own that draws through the kind's drawing
+// (ControlKind::draw) whenever its window is painted: the pane factory for
+// kinds whose drawing comes from outside the runtime, such as plug-ins'.
+[[nodiscard]] Pane* make_drawn_pane(ZObject* control, const ControlKind& kind);
 
 }  // namespace zrt

@@ -1,6 +1,8 @@
 #include "runtime/ui/system_pane_win32.h"
 
 #include "runtime/core/module_instance.h"
+#include "runtime/ui/native_window.h"
+#include "runtime/ui/window_object.h"
 #include "runtime/ui/window_controls.h"
 #include "runtime/ui/control_object.h"
 #include "runtime/ui/tool_tips_win32.h"
@@ -13,6 +15,21 @@ namespace {
 constexpr const char* instance_property = "ZTInstance";
 
 }  // namespace
+
+std::optional<PaneSite> pane_site_of(ZObject* control) {
+  ZObject* window = ControlFields(control).window();
+  const NativeWindow* native = window != nullptr ? WindowFields(window).native() : nullptr;
+  if (native == nullptr) return std::nullopt;
+  const Bounds bounds = ControlFields(control).bounds();
+  PaneSite site{static_cast<HWND>(native->handle), static_cast<HWND>(native->handle), {0, 0}};
+  for (ZObject* other : window_controls_in_order(window)) {
+    SystemPane* pane = system_pane_of(other);
+    if (pane == nullptr || pane->handle() == nullptr || !pane->visible() || !is_canvas(other)) continue;
+    const Bounds around = pane->bounds();
+    if (encloses(around, bounds)) site = {site.root, pane->handle(), {around.left, around.top}};
+  }
+  return site;
+}
 
 SystemPane* system_pane_of(ZObject* control) { return dynamic_cast<SystemPane*>(ControlFields(control).pane()); }
 

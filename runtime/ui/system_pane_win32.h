@@ -6,10 +6,13 @@
 #pragma once
 
 #include "runtime/core/objects.h"
+#include "runtime/ui/control_object.h"
 #include "runtime/ui/pane.h"
 
 #include <windows.h>
 
+#include <memory>
+#include <optional>
 #include <string>
 
 namespace zrt {
@@ -72,6 +75,31 @@ class SystemPane : public Pane {
   std::string m_help;
   std::string m_disabled_help;
 };
+
+// Where a control's new pane goes: its window's native window (the root)
+// and the Win32 window its handle goes into, at that window's origin in root
+// coordinates: the last visible canvas pane with a handle whose rectangle
+// holds the control's corners, else the root itself.
+struct PaneSite {
+  HWND root;
+  HWND parent;
+  POINT origin;
+};
+
+// Nothing when the control's window has no native window.
+[[nodiscard]] std::optional<PaneSite> pane_site_of(ZObject* control);
+
+// Makes a pane of the kind P for the control at its site, which P's
+// build(), when it has one, completes; null when the window has no native
+// window.
+template <typename P>
+[[nodiscard]] Pane* build_system_pane(ZObject* control) {
+  const std::optional<PaneSite> site = pane_site_of(control);
+  if (!site) return nullptr;
+  auto pane = std::make_unique<P>(control, ControlFields(control).bounds(), site->root, site->parent, site->origin);
+  if constexpr (requires { pane->build(); }) pane->build();
+  return pane.release();
+}
 
 // The "ZT_Pane" window procedure.
 LRESULT CALLBACK pane_window_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam);

@@ -10,7 +10,7 @@
 #include "runtime/core/strings.h"
 #include "runtime/interface/exports.h"
 #include "runtime/ui/control_object.h"
-#include "runtime/ui/control_panes.h"
+#include "runtime/ui/control_kinds.h"
 #include "runtime/ui/control_table.h"
 #include "runtime/ui/property_values.h"
 #include "runtime/ui/window_object.h"
@@ -120,10 +120,13 @@ void finish_pane(ZObject* control) {
                       string_text(stored.string(fields::disabled_balloon_help)));
 }
 
+// The kind builds the pane when no CreatePane handler did.
 void make_pane(ZObject* control) {
   raise_event(control, "CreatePane");
   const ControlFields made(control);
-  if (made.pane() == nullptr) made.set_pane(create_builtin_pane(control));
+  const ControlKind* kind = control_kind_of(control);
+  if (made.pane() == nullptr && kind != nullptr && kind->make_pane != nullptr)
+    made.set_pane(kind->make_pane(control, *kind));
   finish_pane(control);
 }
 

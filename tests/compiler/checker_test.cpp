@@ -130,6 +130,8 @@ TEST(Checker, ReportsErrorsInMethodBodies) {
       {"    Exit Function\n", "t.zs:23:5: error: 'Exit Function' outside a Function"},
       {"    Raise 3\n", "t.zs:23:11: error: Raise takes an exception object, not Integer"},
       {"    Raise shape\n", "t.zs:23:11: error: Raise takes an exception object, not Shape"},
+      {"    ReDim Twice(3)\n", "t.zs:23:11: error: ReDim takes an array and its new upper bound: ReDim Name(bound)"},
+      {"    ReDim Values(\"a\")\n", "t.zs:23:18: error: the array index must be Integer, not String"},
       {"    Dim s As Integer\n", "t.zs:23:9: error: 's' is already declared in this method at line 22"},
       {"    If s < 3 Then Return\n", "t.zs:23:10: error: cannot compare String with Integer"},
       {"    Count = 3000000000\n", "t.zs:23:13: error: the number does not fit an Integer (32 bits)"},

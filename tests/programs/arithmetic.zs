@@ -44,7 +44,9 @@ Class Figures Inherits Application
     Do
       k = k + 1
     Loop Until k * k > 50
-    Return Str(sum) + " " + Str(halvings) + " " + Str(k)
+    ReDim squares(20)
+    squares(20) = 400
+    Return Str(sum) + " " + Str(halvings) + " " + Str(k) + " " + Str(squares(9) + squares(20))
   End Function
 
   ' A handler without a class passes EndException on, so quitting from

@@ -51,8 +51,9 @@ TEST(ProgramRun, NumbersStringsArraysAndLoopsThenEndExceptionEndsSilently) {
       // wraps to -2^31 (shown divided by 2^16); And works on bits.
       // 7: 1.5 * 5 truncated when stored in an Integer.
       "-19 -2 -32768 12 | 2 2.5 7 1024 1.5",
-      // 9, 6, 3 and 0 squared; 1000 halved nine times to 1; 8 * 8 > 50.
-      "abc-abc <=! 7 | 126 9 8",
+      // 9, 6, 3 and 0 squared; 1000 halved nine times to 1; 8 * 8 > 50;
+      // 81 kept by ReDim beside the new last element 400.
+      "abc-abc <=! 7 | 126 9 8 481",
   };
   EXPECT_EQ(run.boxes, expected);
   expect_clean_end(run);

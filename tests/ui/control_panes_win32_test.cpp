@@ -3,8 +3,10 @@
 // mouse tracking.
 #include "tests/ui/window_test_support_win32.h"
 
+#include "runtime/core/class_table.h"
 #include "runtime/interface/control_layout.h"
 #include "runtime/ui/control_object.h"
+#include "runtime/ui/control_panes.h"
 #include "runtime/ui/system_pane_win32.h"
 #include "runtime/ui/tool_tips_win32.h"
 
@@ -116,6 +118,31 @@ TEST_F(ControlPanes, AClickRaisesActionAndPushingADisabledButtonDoesNothing) {
   pushButtonPush(fetch(window, "Off"));
   pushButtonPush(fetch(window, "Go"));
   EXPECT_EQ(events(), std::vector<std::string>{"Action Go"});
+}
+
+// What an outside drawing receives: the control's bounds, the graphics
+// object's class and the kind's data.
+void record_drawing(ZObject* control, ZObject* graphics, const void* data) {
+  const zrt::Bounds bounds = zrt::ControlFields(control).bounds();
+  events().push_back("Draw " + std::to_string(bounds.left) + " " + std::to_string(bounds.top) + " " +
+                     std::string(zrt::class_name(zrt::class_of(graphics))) + " " + static_cast<const char*>(data));
+}
+
+TEST_F(ControlPanes, AKindDrawnFromOutsideIsDrawnWhenItsWindowPaints) {
+  const std::int32_t rect_control = add_class(m_image.runtime_class_reference("RectControl"));
+  const auto main = define(window_class, {{"Visible", "True"}},
+                           {{rect_control, {{"Name", "Line"}, {"Left", "12"}, {"Top", "34"}, {"Width", "99"},
+                                            {"Height", "4"}, {"Visible", "True"}}}});
+  start();
+  static constexpr char data[] = "separator";
+  const zrt::ControlKind drawn{
+      .class_name = "Separator", .make_pane = &zrt::make_drawn_pane, .draw = &record_drawing, .data = data};
+  zrt::register_control_kind(zrt::class_at_index(rect_control), drawn);
+  const zrt::ObjectRef window = create(main);
+  events().clear();
+  ::RedrawWindow(handle_of(window), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  zrt::forget_registered_control_kinds();
+  EXPECT_NE(std::find(events().begin(), events().end(), "Draw 12 34 Graphics separator"), events().end());
 }
 
 TEST_F(ControlPanes, ACanvasTracksTheMouseOnlyAfterAMouseDownThatReturnsTrue) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "runtime/interface/exports.h"
+#include "runtime/interface/listbox_interface.h"
 #include "runtime/ui/control_object.h"
 #include "runtime/ui/window_controls.h"
 #include "tests/core/image_data_builder.h"
@@ -25,9 +26,6 @@ namespace control_tests {
 using definition_tests::DefinitionBuilder;
 using object_tests::routine_behaviour;
 
-using definition_tests::DefinitionBuilder;
-using object_tests::routine_behaviour;
-
 // Each routine gets a made-up address; the setters the definitions use run
 // the real routine with the recorded arguments.
 inline zrt::CodeAddress routine_address(std::string_view name) {
@@ -41,18 +39,25 @@ inline ZObject* object_of(zrt::Word word) { return zrt::pointer_of<ZObject>(word
 inline std::int32_t integer_of(zrt::Word word) { return static_cast<std::int32_t>(word); }
 
 // The class table: the three runtime kinds, then a canvas and a static text
-// subclass whose pointer-tracking handlers are at made-up addresses.
+// subclass whose pointer-tracking handlers are at made-up addresses, then the
+// list box and a subclass with the list's handlers.
 enum ClassIndex : std::int32_t {
   static_text_class,
   canvas_class,
   push_button_class,
   tracked_canvas_class,
-  tracked_text_class
+  tracked_text_class,
+  listbox_class,
+  handled_listbox_class
 };
 
 inline constexpr zrt::CodeAddress mouse_enter_handler = 0x6001;
 inline constexpr zrt::CodeAddress mouse_move_handler = 0x6002;
 inline constexpr zrt::CodeAddress mouse_exit_handler = 0x6003;
+inline constexpr zrt::CodeAddress change_handler = 0x6101;
+inline constexpr zrt::CodeAddress expand_row_handler = 0x6102;
+inline constexpr zrt::CodeAddress collapse_row_handler = 0x6103;
+inline constexpr zrt::CodeAddress sort_column_handler = 0x6104;
 
 class WindowWithControls : public object_tests::ObjectTest {
  protected:
@@ -76,6 +81,13 @@ class WindowWithControls : public object_tests::ObjectTest {
                           {"MouseExit", mouse_exit_handler, 0}};
       classes.push_back(m_image.class_descriptor(tracked));
     }
+    classes.push_back(m_image.runtime_class_reference("Listbox"));
+    auto handled = object_tests::class_described("", listbox_class, zif::listbox_fields::instance_size);
+    handled.handlers = {{"Change", change_handler, 0},
+                        {"ExpandRow", expand_row_handler, 0},
+                        {"CollapseRow", collapse_row_handler, 0},
+                        {"SortColumn", sort_column_handler, 0}};
+    classes.push_back(m_image.class_descriptor(handled));
     const zrt::Address descriptor = m_image.application_descriptor(classes, {});
     ASSERT_TRUE(zrt::build_class_table(m_image.install_as_data1(), descriptor, &zrt::find_runtime_class).built);
     m_window = zrt::new_instance(zrt::runtime_class("Window"));

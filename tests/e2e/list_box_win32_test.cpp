@@ -1,0 +1,153 @@
+// A compiled program with a list like the application's main list
+// (list_box.zs), driven from outside: the rows' pixels, a click, a
+// Shift-click, a double click, the folder triangle, the scroll bar, the keys
+// and a disabled list.
+#include "tests/driver/gui_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+namespace {
+
+constexpr int row_height = 18;
+constexpr int triangle_left = 5;
+
+std::uint32_t system_colour(int index) {
+  const COLORREF colour = ::GetSysColor(index);
+  return GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
+}
+
+// The list's own window: a child with a vertical scroll bar of that width.
+HWND list_pane(HWND window, int width) {
+  for (HWND child : driver::child_windows(window)) {
+    RECT area{};
+    ::GetWindowRect(child, &area);
+    if ((::GetWindowLongA(child, GWL_STYLE) & WS_VSCROLL) != 0 && area.right - area.left == width) return child;
+  }
+  return nullptr;
+}
+
+// Polls until the title holds the text; gives the last title.
+std::string title_with(HWND window, const std::string& wanted) {
+  std::string title;
+  for (int tries = 0; tries < 50; ++tries) {
+    title = driver::window_text(window);
+    if (title.find(wanted) != std::string::npos) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  return title;
+}
+
+void click(HWND pane, int x, int y, WPARAM keys = 0) {
+  ::PostMessageA(pane, WM_LBUTTONDOWN, keys | MK_LBUTTON, MAKELPARAM(x, y));
+  ::PostMessageA(pane, WM_LBUTTONUP, keys, MAKELPARAM(x, y));
+}
+
+int count_in_row(const driver::Image& image, int y, int from, int to, std::uint32_t colour) {
+  int count = 0;
+  for (int x = from; x < to; ++x) count += (image.at(x, y) & 0xFFFFFF) == colour;
+  return count;
+}
+
+int count_in_column(const driver::Image& image, int x, int from, int to, std::uint32_t colour) {
+  int count = 0;
+  for (int y = from; y < to; ++y) count += (image.at(x, y) & 0xFFFFFF) == colour;
+  return count;
+}
+
+// Captures the pane until the test holds, at most five seconds.
+template <typename Test>
+driver::Image capture_when(HWND pane, Test test) {
+  driver::Image image;
+  for (int tries = 0; tries < 50; ++tries) {
+    image = driver::capture_client(pane);
+    if (image.width > 0 && test(image)) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  return image;
+}
+
+TEST(ListBox, ACompiledListDrawsSelectsExpandsAndScrollsAsTheUserDrivesIt) {
+  driver::Process program(std::string("\"") + Z_LIST_BOX_EXE + "\"");
+  ASSERT_TRUE(program.started()) << "cannot start " << Z_LIST_BOX_EXE;
+  HWND window = driver::wait_for_window("ZTWindow", "changes 0 doubles 0 index -1 selected 0 caught");
+  ASSERT_NE(window, nullptr) << "the window did not appear, or reading beyond the last row was not caught";
+  HWND list = list_pane(window, 201);
+  HWND disabled = list_pane(window, 160);
+  ASSERT_NE(list, nullptr);
+  ASSERT_NE(disabled, nullptr);
+  const std::uint32_t highlight = system_colour(COLOR_HIGHLIGHT);
+  const std::uint32_t background = system_colour(COLOR_WINDOW);
+  const std::uint32_t shadow = system_colour(COLOR_BTNSHADOW);
+
+  // A click selects row 1 alone, once; its background fills exactly one row
+  // of 18 pixels (the font is smaller), with its text in the highlight's
+  // text colour.
+  click(list, 60, row_height + 5);
+  EXPECT_EQ(title_with(window, "changes 1 "), "changes 1 doubles 0 index 1 selected 1 caught");
+  driver::Image image = capture_when(list, [&](const driver::Image& shown) {
+    return (shown.at(150, row_height) & 0xFFFFFF) == highlight;
+  });
+  EXPECT_EQ(image.at(150, row_height - 1) & 0xFFFFFF, background);
+  EXPECT_EQ(image.at(150, row_height) & 0xFFFFFF, highlight);
+  EXPECT_EQ(image.at(150, 2 * row_height - 1) & 0xFFFFFF, highlight);
+  EXPECT_EQ(image.at(150, 2 * row_height) & 0xFFFFFF, background);
+  int text_pixels = 0;
+  for (int y = row_height; y < 2 * row_height; ++y)
+    text_pixels += count_in_row(image, y, 20, 90, system_colour(COLOR_HIGHLIGHTTEXT));
+  EXPECT_GT(text_pixels, 10) << "the selected row's text";
+  EXPECT_EQ(count_in_row(image, row_height + 9, 92, 180, highlight), 88) << "no text beyond the row's cells";
+
+  // Shift-click extends from row 1 to row 4; a double click on a row
+  // selects it and raises DoubleClick.
+  click(list, 60, 4 * row_height + 5, MK_SHIFT);
+  EXPECT_EQ(title_with(window, "changes 2 "), "changes 2 doubles 0 index 1 selected 4 caught");
+  click(list, 60, 3 * row_height + 5);
+  click(list, 60, 3 * row_height + 5);
+  EXPECT_EQ(title_with(window, "doubles 1"), "changes 3 doubles 1 index 3 selected 1 caught");
+
+  // The folder's triangle points right, and down once a click opened it.
+  const int middle = row_height / 2;
+  image = driver::capture_client(list);
+  EXPECT_GE(count_in_column(image, triangle_left + 2, 0, row_height, shadow), 8) << "pointing right";
+  click(list, triangle_left + 4, middle);
+  image = capture_when(list, [&](const driver::Image& shown) {
+    return count_in_row(shown, middle - 3, triangle_left, triangle_left + 11, shadow) >= 8;
+  });
+  EXPECT_GE(count_in_row(image, middle - 3, triangle_left, triangle_left + 11, shadow), 8) << "pointing down";
+  EXPECT_EQ(title_with(window, "index 4"), "changes 3 doubles 1 index 4 selected 1 caught")
+      << "the child went in under the folder and the selection moved down with its row";
+
+  // The scroll bar scrolls; End selects the last row and scrolls to it.
+  ::PostMessageA(list, WM_VSCROLL, SB_PAGEDOWN, 0);
+  for (int tries = 0; tries < 50 && ::GetScrollPos(list, SB_VERT) == 0; ++tries)
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  EXPECT_GT(::GetScrollPos(list, SB_VERT), 20);
+  driver::send_key(list, VK_END);
+  EXPECT_EQ(title_with(window, "index 300"), "changes 4 doubles 1 index 300 selected 1 caught");
+  RECT client{};
+  ::GetClientRect(list, &client);
+  EXPECT_EQ(::GetScrollPos(list, SB_VERT), 301 - client.bottom / row_height);
+  driver::send_key(list, VK_HOME);
+  EXPECT_EQ(title_with(window, "index 0 "), "changes 5 doubles 1 index 0 selected 1 caught");
+  EXPECT_EQ(::GetScrollPos(list, SB_VERT), 0);
+
+  // A disabled list shows grey text and no selection.
+  image = driver::capture_client(disabled);
+  int grey = 0;
+  for (int y = 0; y < row_height; ++y) {
+    grey += count_in_row(image, y, 0, 100, 0x888888);
+    EXPECT_EQ(count_in_row(image, y, 0, 100, highlight), 0) << "row " << y;
+  }
+  EXPECT_GT(grey, 10);
+
+  ::PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.wait(), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,331 @@
+// The list box without a window: its selection ranges, column widths and
+// rows, and its routines on a list whose pane only records what it is told.
+#include "runtime/interface/listbox_interface.h"
+#include "runtime/ui/list_actions.h"
+#include "runtime/ui/list_columns.h"
+#include "runtime/ui/list_pane.h"
+#include "tests/ui/control_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using control_tests::integer_of;
+using control_tests::object_of;
+using definition_tests::DefinitionBuilder;
+using object_tests::routine_behaviour;
+using enum control_tests::ClassIndex;
+using zrt::RowRange;
+
+namespace f = zif::listbox_fields;
+
+TEST(ListSelection, KeepsItsRangesAcrossInsertionsAndRemovals) {
+  struct Case {
+    const char* what;
+    std::vector<RowRange> before;
+    bool insert;
+    std::int32_t at;
+    std::int32_t count;
+    std::vector<RowRange> after;
+    bool selected_removed;
+  };
+  const Case cases[] = {
+      {"insert before a range shifts it", {{4, 2}}, true, 1, 3, {{7, 2}}, false},
+      {"insert inside a range splits it", {{2, 4}}, true, 4, 2, {{2, 2}, {6, 2}}, false},
+      {"insert at a range's first row shifts it whole", {{2, 4}}, true, 2, 1, {{3, 4}}, false},
+      {"insert after every range changes nothing", {{2, 2}}, true, 9, 1, {{2, 2}}, false},
+      {"remove a selected row shortens its range", {{2, 4}}, false, 3, 1, {{2, 3}}, true},
+      {"remove between ranges joins them", {{1, 2}, {4, 2}}, false, 3, 1, {{1, 4}}, false},
+      {"remove across two ranges", {{1, 2}, {4, 2}}, false, 2, 3, {{1, 2}}, true},
+      {"remove a whole range", {{2, 1}, {5, 1}}, false, 2, 1, {{4, 1}}, true},
+  };
+  for (const Case& c : cases) {
+    zrt::ListSelection selection;
+    for (const RowRange& range : c.before) selection.add_span(range.first, range.end() - 1);
+    bool removed = false;
+    if (c.insert)
+      selection.rows_inserted(c.at, c.count);
+    else
+      removed = selection.rows_removed(c.at, c.count);
+    EXPECT_EQ(selection.ranges(), c.after) << c.what;
+    EXPECT_EQ(removed, c.selected_removed) << c.what;
+  }
+}
+
+TEST(ListSelection, AddsRemovesAndCountsRows) {
+  zrt::ListSelection selection;
+  selection.add(5);
+  selection.add(3);
+  selection.add(4);
+  EXPECT_EQ(selection.ranges(), (std::vector<RowRange>{{3, 3}}));
+  selection.remove(4);
+  EXPECT_EQ(selection.ranges(), (std::vector<RowRange>{{3, 1}, {5, 1}}));
+  EXPECT_EQ(selection.count(), 2);
+  EXPECT_EQ(selection.lowest(), 3);
+  EXPECT_TRUE(selection.contains(5));
+  EXPECT_FALSE(selection.contains(4));
+}
+
+TEST(ListColumns, WidthsFollowTheSpecification) {
+  struct Case {
+    std::int32_t list_width;
+    const char* specification;
+    std::vector<std::int16_t> widths;
+  };
+  const Case cases[] = {
+      {201, "", {92, 92}},
+      {217, "30,40", {30, 40, 130}},
+      {201, "50%,*", {92, 92}},
+      {217, "50,*,20", {50, 0, 150}},
+      {117, "500,10", {100, 0}},
+      {117, "-5,10", {0, 100}},
+      {10, "", {0, 0}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::int16_t> widths(c.widths.size());
+    zrt::compute_column_widths(c.list_width, c.specification, widths);
+    EXPECT_EQ(widths, c.widths) << c.list_width << " \"" << c.specification << '"';
+  }
+}
+
+std::vector<std::string> texts_of(const zrt::ListModel& model, std::int32_t column = 0) {
+  std::vector<std::string> texts;
+  for (std::int32_t row = 0; row < model.count(); ++row) {
+    const zrt::ListCell* cell = model.row(row).cell(column);
+    texts.emplace_back(cell != nullptr ? cell->text.text() : "-");
+  }
+  return texts;
+}
+
+class ListModelTest : public object_tests::ObjectTest {
+ protected:
+  std::int32_t add(std::string_view text, zrt::RowState state = zrt::plain_row) {
+    const zrt::StringRef made = zrt::StringRef::adopt(zrt::make_string(text));
+    return m_model->add_row(made.get(), state);
+  }
+  void SetUp() override {
+    ObjectTest::SetUp();
+    m_model = std::make_unique<zrt::ListModel>();
+  }
+  void TearDown() override {
+    m_model.reset();
+    ObjectTest::TearDown();
+  }
+  std::unique_ptr<zrt::ListModel> m_model;
+};
+
+TEST_F(ListModelTest, RowsAddedWhileAFolderExpandsGoUnderItInOrder) {
+  add("a", zrt::collapsed_folder);
+  add("b", zrt::collapsed_folder);
+  {
+    const zrt::ListModel::Expansion outer(*m_model, 0);
+    EXPECT_EQ(add("a1", zrt::collapsed_folder), 1);
+    {
+      const zrt::ListModel::Expansion inner(*m_model, 1);
+      EXPECT_EQ(add("a1x"), 2);
+    }
+    EXPECT_EQ(add("a2"), 3);
+  }
+  EXPECT_EQ(add("c"), 5);
+  EXPECT_EQ(texts_of(*m_model), (std::vector<std::string>{"a", "a1", "a1x", "a2", "b", "c"}));
+  const std::vector<std::int16_t> indents = {0, 1, 2, 1, 0, 0};
+  for (std::int32_t row = 0; row < m_model->count(); ++row) EXPECT_EQ(m_model->row(row).indent, indents[row]);
+  EXPECT_EQ(m_model->descendants_end(0), 4);
+}
+
+TEST_F(ListModelTest, InsertingClampsAndKeepsTheSelectionOnItsRows) {
+  add("b");
+  m_model->selection().add(0);
+  const zrt::StringRef first = zrt::StringRef::adopt(zrt::make_string("a"));
+  const zrt::StringRef last = zrt::StringRef::adopt(zrt::make_string("z"));
+  EXPECT_EQ(m_model->insert_row(-4, first.get()), 0);
+  EXPECT_EQ(m_model->insert_row(99, last.get()), 2);
+  EXPECT_EQ(texts_of(*m_model), (std::vector<std::string>{"a", "b", "z"}));
+  EXPECT_EQ(m_model->selection().lowest(), 1);
+}
+
+TEST_F(ListModelTest, SortsBlocksByTheColumnWithMissingCellsFirst) {
+  for (const char* text : {"3", "1", "2", "0"}) add(text, zrt::collapsed_folder);
+  {
+    const zrt::ListModel::Expansion expanding(*m_model, 0);
+    add("3-child");
+  }
+  const zrt::StringRef b = zrt::StringRef::adopt(zrt::make_string("b"));
+  const zrt::StringRef a = zrt::StringRef::adopt(zrt::make_string("a"));
+  m_model->row(0).cell_for_writing(1).text = b;  // "3"
+  m_model->row(3).cell_for_writing(1).text = a;  // "2"
+  m_model->row(4).cell_for_writing(1).text = b;  // "0"; "1" has no cell
+  m_model->selection().add(1);  // the child of "3"
+  m_model->sort_blocks(1, &RuntimeStringCompare);
+  EXPECT_EQ(texts_of(*m_model), (std::vector<std::string>{"1", "2", "3", "3-child", "0"}));
+  EXPECT_EQ(m_model->sorted_column(), 1);
+  EXPECT_EQ(m_model->selection().lowest(), 3);
+}
+
+TEST_F(ListModelTest, HeadingsStartAsFieldNumbersAndIgnoreOtherColumns) {
+  EXPECT_EQ(zrt::string_text(m_model->heading(0)), "Field1");
+  EXPECT_EQ(zrt::string_text(m_model->heading(63)), "Field64");
+  EXPECT_EQ(m_model->heading(64), nullptr);
+  const zrt::StringRef text = zrt::StringRef::adopt(zrt::make_string("Freq"));
+  m_model->set_heading(64, text.get());
+  m_model->set_heading(1, text.get());
+  EXPECT_EQ(zrt::string_text(m_model->heading(1)), "Freq");
+}
+
+// A pane that records what the list tells it.
+class RecordingListPane final : public zrt::Pane, public zrt::ListPane {
+ public:
+  void set_bounds(zrt::Bounds, bool) override {}
+  void state_command(std::int32_t) override {}
+  void set_tool_tips(std::string_view, std::string_view) override {}
+  void refresh(zrt::Bounds) override {}
+  void take_focus() override {}
+  void control_changed(std::int32_t field) override { changed_fields.push_back(field); }
+  ZObject* make_graphics() override { return nullptr; }
+  bool enabled() const override { return true; }
+  bool visible() const override { return true; }
+  void rows_changed(std::int32_t first) override { changed_from.push_back(first); }
+  void redraw_row(std::int32_t row) override { redrawn.push_back(row); }
+  void scroll_into_view(std::int32_t row) override { scrolled_to = row; }
+
+  std::vector<std::int32_t> changed_fields;
+  std::vector<std::int32_t> changed_from;
+  std::vector<std::int32_t> redrawn;
+  std::int32_t scrolled_to = -1;
+};
+
+class ListRoutines : public control_tests::WindowWithControls {
+ protected:
+  void SetUp() override {
+    WindowWithControls::SetUp();
+    run_setter("listColumnCountSetter", [](auto a) { listColumnCountSetter(object_of(a[0]), 0, integer_of(a[2])); });
+    run_setter("booleanSetter", [](auto a) { booleanSetter(object_of(a[0]), integer_of(a[1]), integer_of(a[2])); });
+    DefinitionBuilder built;
+    built.integer(1);
+    built.control(handled_listbox_class, {{"Name", "ListBox1"}, {"Width", "201"}, {"Height", "488"},
+                                          {"ColumnCount", "2"}, {"Hierarchical", "True"}, {"SelectionType", "1"}});
+    built.integer(0);
+    ASSERT_TRUE(create(built));
+    m_list = fetch("ListBox1");
+    m_pane = new RecordingListPane;
+    zrt::ControlFields(m_list).set_pane(m_pane);
+    zrt::lay_out_columns(m_list);  // as a pane does when it is built
+  }
+
+  static zrt::StringRef text(std::string_view value) { return zrt::StringRef::adopt(zrt::make_string(value)); }
+  void add_row(std::string_view value) { RuntimeListAddRow(m_list, text(value).get()); }
+  std::string cell(std::int32_t row, std::int32_t column) {
+    const zrt::StringRef read = zrt::StringRef::adopt(listGetCell(m_list, row, column));
+    return read.get() == nullptr ? "Nil" : std::string(read.text());
+  }
+  std::int32_t calls_of(zrt::CodeAddress handler) {
+    return static_cast<std::int32_t>(std::count_if(object_tests::recorded_calls().begin(),
+                                                   object_tests::recorded_calls().end(),
+                                                   [&](const auto& call) { return call.routine == handler; }));
+  }
+
+  ZObject* m_list = nullptr;
+  RecordingListPane* m_pane = nullptr;
+};
+
+TEST_F(ListRoutines, RowsAndCellsReadBackAndRowsOutOfRangeRaise) {
+  add_row("1600");
+  listSetCell(m_list, 0, 1, text("0.5").get());
+  listSetCell(m_list, 0, 70, text("kept").get());
+  EXPECT_EQ(cell(0, 0), "1600");
+  EXPECT_EQ(cell(0, 1), "0.5");
+  EXPECT_EQ(cell(0, 2), "Nil");
+  EXPECT_EQ(cell(0, 70), "kept") << "cells beyond ColumnCount stay in the row";
+  EXPECT_EQ(listCountGetter(m_list, 0), 1);
+  EXPECT_EQ(listLastIndexGetter(m_list, 0), 0);
+  RuntimeListInsertRow(m_list, 0, text("first").get());
+  EXPECT_EQ(listLastIndexGetter(m_list, 0), 0);
+  EXPECT_EQ(cell(1, 0), "1600");
+
+  for (std::int32_t row : {-1, 2}) {
+    EXPECT_EQ(object_tests::raised_class([&] { (void)listGetCell(m_list, row, 0); }), "OutOfBoundsException");
+    EXPECT_EQ(object_tests::raised_class([&] { listSetCell(m_list, row, 0, nullptr); }), "OutOfBoundsException");
+    EXPECT_EQ(object_tests::raised_class([&] { RuntimeRemoveRow(m_list, row); }), "OutOfBoundsException");
+    EXPECT_EQ(object_tests::raised_class([&] { (void)listGetExpanded(m_list, row); }), "OutOfBoundsException");
+  }
+  EXPECT_EQ(listCountGetter(m_list, 0), 2);
+
+  RuntimeListEmpty(m_list);
+  EXPECT_EQ(listCountGetter(m_list, 0), 0);
+  EXPECT_EQ(listSelectionGetter(m_list, 0), -1);
+}
+
+TEST_F(ListRoutines, ColumnCountIsClampedAndTheWidthsFollow) {
+  EXPECT_EQ(zrt::column_width(m_list, 0), 92);
+  EXPECT_EQ(zrt::column_width(m_list, 1), 92);
+  for (const auto& [set, stored] : {std::pair{0, 1}, {100, 63}, {-1, 63}, {3, 3}}) {
+    listColumnCountSetter(m_list, 0, set);
+    EXPECT_EQ(listColumnCountGetter(m_list, 0), stored) << set;
+  }
+  listColumnWidthsSetter(m_list, 0, text("50%,*").get());
+  EXPECT_EQ(zrt::column_width(m_list, 0), 92);
+  EXPECT_EQ(zrt::column_width(m_list, 1), 0);
+  EXPECT_EQ(zrt::column_width(m_list, 2), 92);
+}
+
+TEST_F(ListRoutines, SelectingReportsEachChangeOnceAndRemovingASelectedRowReportsIt) {
+  for (const char* row : {"a", "b", "c"}) add_row(row);
+  listSelectionSetter(m_list, 0, 2);
+  EXPECT_EQ(listSelectionGetter(m_list, 0), 2);
+  EXPECT_EQ(m_pane->scrolled_to, 2);
+  EXPECT_EQ(calls_of(control_tests::change_handler), 1);
+
+  // A Change handler that selects again does not raise Change inside itself.
+  routine_behaviour()[control_tests::change_handler] = [&](auto) { listSelectionSetter(m_list, 0, 0); };
+  listSelectionSetter(m_list, 0, 1);
+  EXPECT_EQ(listSelectionGetter(m_list, 0), 0);
+  EXPECT_EQ(calls_of(control_tests::change_handler), 2);
+  routine_behaviour().erase(control_tests::change_handler);
+
+  listSetSelected(m_list, 2, 1);
+  EXPECT_EQ(listSelCountGetter(m_list, 0), 2);
+  RuntimeRemoveRow(m_list, 1);
+  EXPECT_EQ(calls_of(control_tests::change_handler), 3) << "an unselected row went quietly";
+  RuntimeRemoveRow(m_list, 1);
+  EXPECT_EQ(calls_of(control_tests::change_handler), 4);
+  EXPECT_EQ(listSelCountGetter(m_list, 0), 1);
+}
+
+TEST_F(ListRoutines, ExpandingRaisesExpandRowWithRowsGoingUnderTheFolderAndCollapsingRemovesThem) {
+  RuntimeListAddParent(m_list, text("folder").get());
+  add_row("after");
+  routine_behaviour()[control_tests::expand_row_handler] = [&](auto arguments) {
+    EXPECT_EQ(integer_of(arguments[1]), 0);
+    add_row("child 1");
+    add_row("child 2");
+  };
+  listSetExpanded(m_list, 0, 1);
+  listSetExpanded(m_list, 0, 1);
+  EXPECT_EQ(calls_of(control_tests::expand_row_handler), 1) << "an open folder opens once";
+  EXPECT_TRUE(listGetExpanded(m_list, 0));
+  EXPECT_EQ(listLastIndexGetter(m_list, 0), 2);
+  EXPECT_EQ(cell(1, 0), "child 1");
+  EXPECT_EQ(cell(2, 0), "child 2");
+  EXPECT_EQ(cell(3, 0), "after");
+
+  listSetExpanded(m_list, 0, 0);
+  EXPECT_EQ(calls_of(control_tests::collapse_row_handler), 1);
+  EXPECT_FALSE(listGetExpanded(m_list, 0));
+  EXPECT_EQ(listCountGetter(m_list, 0), 2);
+  EXPECT_EQ(cell(1, 0), "after");
+}
+
+TEST_F(ListRoutines, AHeadingClickSortsWhenSortColumnDoesNot) {
+  for (const char* row : {"b", "c", "a"}) add_row(row);
+  zrt::sort_on_heading(m_list, *m_pane, 0);
+  EXPECT_EQ(calls_of(control_tests::sort_column_handler), 1);
+  EXPECT_EQ(listHeadingIndexGetter(m_list, 0), 0);
+  EXPECT_EQ(cell(0, 0) + cell(1, 0) + cell(2, 0), "abc");
+}
+
+}  // namespace
