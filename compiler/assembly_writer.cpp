@@ -64,21 +64,30 @@ SlotKind AssemblyWriter::kind(int word_from_top) const {
   return m_slots.at(m_slots.size() - 1 - static_cast<std::size_t>(word_from_top));
 }
 
-// Offsets beyond 255 cannot be written in a list entry; expressions that deep
-// do not occur in practice, and such a reference would only leak.
+// An entry holds its offset in one byte, and the short jump over the list
+// reaches 127 bytes: a call that keeps an owned reference deeper, or too many
+// of them, is marked as unlisted for the code generator to report.
 void AssemblyWriter::call(std::string_view target) {
   emit("call " + std::string(target));
   std::vector<int> entries;
   for (int from_top = 0; from_top < depth(); ++from_top) {
     const SlotKind slot = kind(from_top);
-    if (slot == SlotKind::Plain || 4 * from_top > 255) continue;
+    if (slot == SlotKind::Plain) continue;
+    m_unlisted |= 4 * from_top > 255;
     entries.push_back(slot == SlotKind::OwnedString ? k_site_release_string : k_site_release_object);
-    entries.push_back(4 * from_top);
+    entries.push_back(4 * from_top & 0xFF);
   }
   if (m_in_handler) entries.push_back(k_site_inside_handler);
-  std::string bytes = "0xEB, " + std::to_string(entries.size() + 2) + ", 0x2F";
+  m_unlisted |= entries.size() + 2 > 127;
+  std::string bytes = "0xEB, " + std::to_string((entries.size() + 2) & 0x7F) + ", 0x2F";
   for (const int entry : entries) bytes += ", " + std::to_string(entry);
   emit(".byte " + bytes + ", 0");
+}
+
+bool AssemblyWriter::take_unlisted() {
+  const bool unlisted = m_unlisted;
+  m_unlisted = false;
+  return unlisted;
 }
 
 }  // namespace zc

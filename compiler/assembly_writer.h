@@ -40,12 +40,16 @@ class AssemblyWriter {
   // operand such as "*%eax".
   void call(std::string_view target);
   void set_in_handler(bool in_handler) { m_in_handler = in_handler; }
+  // Whether a call since the last question had an owned reference that its
+  // call-site list cannot name; the code is wrong then and must not be used.
+  bool take_unlisted();
 
  private:
   std::string m_text;
   std::vector<SlotKind> m_slots;  // bottom first
   int m_next_label = 0;
   bool m_in_handler = false;
+  bool m_unlisted = false;
 };
 
 // Call-site list entry kinds and the trailer's, as the exception walk reads them.

@@ -14,6 +14,8 @@
 
 namespace zc {
 
+struct SettingShape;
+
 struct Type;
 struct Symbol;
 
@@ -100,7 +102,9 @@ struct MemberExpr : Expr {
 
 // What a call-shaped expression turned out to be; the syntax "f(x)" alone
 // cannot tell a call from an array element or a cast.
-enum class CallKind { Unresolved, Method, Routine, ArrayElement, Cast };
+// Property: a runtime property with parameters, read (or assigned) through
+// its accessors.
+enum class CallKind { Unresolved, Method, Routine, ArrayElement, Cast, Property };
 
 struct CallExpr : Expr {
   CallExpr(SourcePos pos, ExprPtr callee, std::vector<ExprPtr> arguments, bool parenthesised)
@@ -110,7 +114,7 @@ struct CallExpr : Expr {
   std::vector<ExprPtr> arguments;
   bool parenthesised;
   CallKind call_kind = CallKind::Unresolved;
-  const Symbol* target = nullptr;  // the method or routine called, the class cast to
+  const Symbol* target = nullptr;  // the method, routine or property called, the class cast to
 };
 
 struct UnaryExpr : Expr {
@@ -365,6 +369,7 @@ struct SettingDecl {
   std::string_view name;
   SourcePos pos;
   std::vector<ExprPtr> arguments;
+  const SettingShape* shape = nullptr;  // set by the checker for a known setting
 };
 
 struct SettingsDecl {

@@ -3,6 +3,7 @@
 // plug-ins and the default window.
 #include "compiler/checker_internal.h"
 #include "compiler/names.h"
+#include "compiler/settings.h"
 #include "compiler/text_format.h"
 
 namespace zc {
@@ -12,19 +13,6 @@ namespace {
 // A definition may name properties that the runtime skips while building the
 // window; the window or control's name is one.
 bool is_skipped_by_runtime(std::string_view name) { return equal_ignoring_case(name, "Name"); }
-
-// The settings a program may give, with their arguments as type letters
-// (s String, i Integer, b Boolean), and whether a setting may repeat.
-struct SettingShape {
-  std::string_view name;
-  std::string_view arguments;
-  bool repeats;
-};
-
-constexpr SettingShape k_settings[] = {
-    {"FileType", "ssss", true}, {"Message", "is", true}, {"MDI", "b", false},
-    {"FrameTitle", "s", false}, {"CharacterSet", "i", false},
-};
 
 bool holds_item(const std::vector<MenuEntry>& entries, std::string_view name) {
   for (const MenuEntry& entry : entries) {
@@ -52,7 +40,8 @@ void Checker::check_definition(const ClassInfo& target, std::vector<DefinitionPr
   for (DefinitionProperty& pair : properties) {
     if (is_skipped_by_runtime(pair.name)) continue;
     const Symbol* property = target.find_member(pair.name);
-    if (!property || property->kind != SymbolKind::Property || !property->owner || !property->owner->is_runtime) {
+    if (!property || property->kind != SymbolKind::Property || !property->owner || !property->owner->is_runtime ||
+        property->takes_arguments()) {
       error(pair.pos, text::format("'{}' is not a property that a definition of '{}' can set", pair.name, target.name));
     } else if (property->read_only) {
       error(pair.pos, text::format("'{}' is read-only; a definition cannot set it", pair.name));
@@ -186,35 +175,40 @@ void Checker::check_settings() {
       std::map<std::string, SourcePos> once;
       std::map<std::int64_t, SourcePos> messages;
       for (SettingDecl& setting : settings.settings) {
-        check_setting(setting);
-        const bool repeats = equal_ignoring_case(setting.name, "FileType") || equal_ignoring_case(setting.name, "Message");
-        if (!repeats && !once.try_emplace(name_key(setting.name), setting.pos).second)
+        if (!check_setting(setting)) continue;
+        if (!setting.shape->repeats && !once.try_emplace(name_key(setting.name), setting.pos).second)
           error(setting.pos, text::format("'{}' is set twice", setting.name));
-        std::optional<ConstantValue> number =
-            equal_ignoring_case(setting.name, "Message") && !setting.arguments.empty() ? fold(setting.arguments[0].get())
-                                                                                       : std::nullopt;
-        if (number && !messages.try_emplace(number->integer, setting.pos).second)
-          error(setting.pos, text::format("message {} is set twice", number->integer));
+        if (setting.shape->kind != SettingKind::Message) continue;
+        const std::int64_t number = m_semantics.folded.at(setting.arguments[0].get()).integer;
+        if (number < 0 || number > k_highest_message)
+          error(setting.pos, text::format("a message number is 0 to {}", k_highest_message));
+        else if (!messages.try_emplace(number, setting.pos).second)
+          error(setting.pos, text::format("message {} is set twice", number));
       }
     }
   }
 }
 
-void Checker::check_setting(SettingDecl& setting) {
+// Whether the setting is known and all its values are; only then does it
+// get its shape.
+bool Checker::check_setting(SettingDecl& setting) {
   const SettingShape* shape = nullptr;
-  for (const SettingShape& candidate : k_settings)
+  std::string known;
+  for (const SettingShape& candidate : k_settings) {
     if (equal_ignoring_case(candidate.name, setting.name)) shape = &candidate;
+    known += (known.empty() ? "" : &candidate == std::end(k_settings) - 1 ? " or " : ", ") + std::string(candidate.name);
+  }
   if (!shape) {
-    error(setting.pos, text::format("unknown setting '{}' (FileType, Message, MDI, FrameTitle or CharacterSet)",
-                                    setting.name));
-    return;
+    error(setting.pos, text::format("unknown setting '{}' ({})", setting.name, known));
+    return false;
   }
   if (setting.arguments.size() != shape->arguments.size()) {
     std::string wanted;
     for (char letter : shape->arguments) wanted += (wanted.empty() ? "" : ", ") + std::string(letter_type_name(letter));
     error(setting.pos, text::format("'{}' takes {}", shape->name, wanted));
-    return;
+    return false;
   }
+  bool known_values = true;
   for (std::size_t i = 0; i < setting.arguments.size(); ++i) {
     Expr* argument = setting.arguments[i].get();
     std::optional<ConstantValue> value = fold(argument);
@@ -226,7 +220,10 @@ void Checker::check_setting(SettingDecl& setting) {
     error(argument ? argument->pos : setting.pos,
           text::format("value {} of '{}' must be a {} known when compiling", i + 1, shape->name,
                        letter_type_name(shape->arguments[i])));
+    known_values = false;
   }
+  if (known_values) setting.shape = shape;
+  return known_values;
 }
 
 void Checker::check_program_singletons() {

@@ -79,6 +79,11 @@ static const Type* value_of_symbol(Checker& checker, const Symbol& symbol, Sourc
     case SymbolKind::Method: case SymbolKind::Routine:
       checker.error(pos, text::format("'{}' is a method; call it with parentheses: {}()", symbol.name, symbol.name));
       return checker.m_types.error();
+    case SymbolKind::Property:
+      if (!symbol.takes_arguments()) return symbol.type;
+      checker.error(pos, text::format("'{}' takes {}: {}(...)", symbol.name,
+                                      arguments_text(symbol.signature.parameters.size()), symbol.name));
+      return checker.m_types.error();
     case SymbolKind::Class:
       if (symbol.class_info->is_window) return symbol.type;
       checker.error(pos, text::format("'{}' is a class, not a value", symbol.name));
@@ -149,7 +154,8 @@ const Type* Checker::check_member_call(CallExpr& call) {
   const Type* object = check_expression(member.object.get());
   if (object->kind == TypeKind::Class) {
     const Symbol* symbol = object->class_info->find_member(member.name);
-    if (symbol && (symbol->kind == SymbolKind::Method || symbol->kind == SymbolKind::Routine)) {
+    if (symbol && (symbol->kind == SymbolKind::Method || symbol->kind == SymbolKind::Routine ||
+                   symbol->takes_arguments())) {
       member.symbol = symbol;
       return check_call_of(call, symbol);
     }
@@ -162,8 +168,13 @@ const Type* Checker::check_call(CallExpr& call) {
   if (callee.kind == ExprKind::Member) return check_member_call(call);
   if (callee.kind != ExprKind::Name) return check_call_of_value(call, check_expression(&callee));
   auto& name = static_cast<NameExpr&>(callee);
+  // A property or variable that cannot be called does not hide a built-in
+  // that can: a window's Left property leaves Left("abc", 2) to the built-in.
   name.symbol = lookup(name.name);
-  if (!name.symbol && m_builtins.count(name_key(name.name))) return check_builtin_call(call, name.name);
+  if ((!name.symbol || !name.symbol->is_callable()) && m_builtins.count(name_key(name.name))) {
+    name.symbol = nullptr;
+    return check_builtin_call(call, name.name);
+  }
   if (!name.symbol) {
     error(callee.pos, text::format("unknown name '{}'", name.name));
     for (ExprPtr& argument : call.arguments) check_expression(argument.get());
@@ -190,6 +201,11 @@ const Type* Checker::check_call_of(CallExpr& call, const Symbol* callee) {
       call.target = callee;
       return check_arguments(call, *callee, callee->signature);
     case SymbolKind::Class: return check_cast(call, callee->class_info);
+    case SymbolKind::Property:
+      if (!callee->takes_arguments()) break;
+      call.call_kind = CallKind::Property;
+      call.target = callee;
+      return check_arguments(call, *callee, callee->signature);
     default: break;
   }
   if (callee->type && callee->type->kind == TypeKind::Array) return check_element(call, callee->type);
@@ -362,8 +378,11 @@ bool Checker::is_assignable(const Expr& target, std::string* why) const {
   const Symbol* symbol = nullptr;
   if (target.kind == ExprKind::Name) symbol = static_cast<const NameExpr&>(target).symbol;
   else if (target.kind == ExprKind::Member) symbol = static_cast<const MemberExpr&>(target).symbol;
-  else if (target.kind == ExprKind::Call && static_cast<const CallExpr&>(target).call_kind == CallKind::ArrayElement)
-    return true;
+  else if (target.kind == ExprKind::Call) {
+    const auto& call = static_cast<const CallExpr&>(target);
+    if (call.call_kind == CallKind::ArrayElement) return true;
+    if (call.call_kind == CallKind::Property) symbol = call.target;
+  }
   if (target.type && target.type->kind == TypeKind::Error) return true;  // already reported
   if (!symbol) {
     *why = "only a variable, a property or an array element can be assigned";

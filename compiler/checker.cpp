@@ -5,7 +5,6 @@
 // may use what is declared after it.
 #include "compiler/checker.h"
 
-#include "compiler/builtins.h"
 #include "compiler/checker_internal.h"
 #include "compiler/lexer.h"
 #include "compiler/names.h"
@@ -97,6 +96,7 @@ void Checker::import_runtime_class_members(ClassInfo& info, const zif::ClassDecl
     symbol->setter = property.setter;
     symbol->parameter_word = property.param;
     symbol->read_only = property.setter.empty();
+    if (!property.params.empty()) import_property_parameters(*symbol, property, where);
     info.members[name_key(property.name)] = symbol;
   }
   for (const zif::MethodDecl& method : decl.methods) {
@@ -116,6 +116,23 @@ void Checker::import_runtime_class_members(ClassInfo& info, const zif::ClassDecl
     info_event.signature = parsed->second;
     info_event.signature.result = event.result.empty() ? m_types.void_type() : runtime_type(event.result, event.name);
     info_event.code = event.code;
+  }
+}
+
+// A property with parameters passes them where other properties pass the
+// parameter word, so its accessors take that many words more.
+void Checker::import_property_parameters(Symbol& property, const zif::PropertyDecl& decl, const std::string& where) {
+  auto parsed = runtime_signature(decl.params, where, true);
+  if (!parsed) return;
+  property.signature.parameters = parsed->second.parameters;
+  property.signature.result = property.type;
+  const std::size_t count = property.signature.parameters.size();
+  for (auto [routine, words] : {std::pair{decl.getter, count + 1}, std::pair{decl.setter, count + 2}}) {
+    if (routine.empty()) continue;
+    auto found = m_routines.find(name_key(routine));
+    if (found == m_routines.end() || found->second->signature.parameters.size() != words)
+      error_in(nullptr, {}, text::format("runtime interface: {} needs the routine '{}' taking {} words", where,
+                                         routine, words));
   }
 }
 
@@ -162,12 +179,15 @@ const Type* Checker::type_of_letter(char letter) {
   }
 }
 
-// A built-in function exists exactly when its routine does; it takes the
-// routine's parameters and result.
+// A built-in function takes its routine's parameters and result.
 void Checker::import_builtins() {
-  for (const BuiltinFunction& builtin : k_builtin_functions) {
+  for (const zif::BuiltinDecl& builtin : m_runtime.builtins) {
     auto routine = m_routines.find(name_key(builtin.routine));
-    if (routine == m_routines.end()) continue;
+    if (routine == m_routines.end()) {
+      error_in(nullptr, {}, text::format("runtime interface: the built-in '{}' calls the undeclared routine '{}'",
+                                         builtin.name, builtin.routine));
+      continue;
+    }
     Symbol* symbol = m_symbols.make(SymbolKind::Routine, std::string(builtin.name), nullptr, {});
     symbol->signature = routine->second->signature;
     const ClassInfo* result_class = builtin.result_class.empty() ? nullptr : runtime_class(builtin.result_class);

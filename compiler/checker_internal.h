@@ -30,6 +30,7 @@ class Checker {
   // The runtime's interface (checker.cpp).
   void import_runtime();
   void import_runtime_class_members(ClassInfo& info, const zif::ClassDecl& decl);
+  void import_property_parameters(Symbol& property, const zif::PropertyDecl& decl, const std::string& where);
   std::optional<std::pair<std::string, Signature>> runtime_signature(std::string_view text, std::string_view where,
                                                                    bool is_event_list);
   const Type* runtime_type(std::string_view name, std::string_view where);
@@ -63,7 +64,7 @@ class Checker {
   void check_menu_handler_signature(const MethodDecl& handler);
   bool names_menu_item(std::string_view name) const;
   void check_settings();
-  void check_setting(SettingDecl& setting);
+  bool check_setting(SettingDecl& setting);
   void check_program_singletons();
 
   // Method bodies (check_statements.cpp).

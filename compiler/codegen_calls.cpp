@@ -27,6 +27,10 @@ int interface_slot(const ClassInfo& interface, const MethodDecl& method) {
 
 }  // namespace
 
+const Expr* receiver_of(const CallExpr& call) {
+  return call.callee->kind == ExprKind::Member ? static_cast<const MemberExpr&>(*call.callee).object.get() : nullptr;
+}
+
 void CodeGenerator::call_routine(std::string_view routine) { m_out.call(routine); }
 
 Value CodeGenerator::generate_call(const CallExpr& call) {
@@ -36,19 +40,18 @@ Value CodeGenerator::generate_call(const CallExpr& call) {
     default: break;
   }
   const Symbol& target = *call.target;
-  const Expr* object = call.callee->kind == ExprKind::Member ? static_cast<const MemberExpr&>(*call.callee).object.get()
-                                                             : nullptr;
+  const Expr* object = receiver_of(call);
   if (target.method) return generate_method_call(call, target);
+  if (call.call_kind == CallKind::Property)
+    return generate_routine_call(target.getter, target.signature, call.arguments, object, true);
   const bool is_member = target.kind == SymbolKind::Method;
   return generate_routine_call(target.routine, target.signature, call.arguments, object, is_member);
 }
 
 Value CodeGenerator::generate_method_call(const CallExpr& call, const Symbol& method) {
-  const Expr* object = call.callee->kind == ExprKind::Member ? static_cast<const MemberExpr&>(*call.callee).object.get()
-                                                             : nullptr;
+  const Expr* object = receiver_of(call);
   const int words = push_arguments(method.signature, call.arguments);
-  const Value target = generate_object(object);
-  m_out.push("%eax", target.owned ? SlotKind::OwnedObject : SlotKind::Plain);
+  push_receiver(object);
   const ClassInfo& owner = *method.owner;
   if (owner.is_interface) {
     m_out.push("$" + std::to_string(m_layout.class_index(&owner)));
@@ -67,6 +70,21 @@ Value CodeGenerator::generate_method_call(const CallExpr& call, const Symbol& me
     m_out.call(method_label(owner, *method.method));
   }
   return finish_call(words + 1, method.signature.result);
+}
+
+// The method's Self must outlive the call even when the method drops the
+// last other reference to it (a window closed from its own method, a global
+// set to Nil), so the receiver is held like an owned argument and released
+// after the call. Self needs no hold: the caller's own call holds it.
+void CodeGenerator::push_receiver(const Expr* object) {
+  const Value target = generate_object(object);
+  if (target.owned || !object || object->kind == ExprKind::Self) {
+    m_out.push("%eax", target.owned ? SlotKind::OwnedObject : SlotKind::Plain);
+    return;
+  }
+  m_out.push("%eax");
+  call_routine(routines::lock_object);
+  m_out.set_kind(0, SlotKind::OwnedObject);
 }
 
 Value CodeGenerator::generate_routine_call(const std::string& routine, const Signature& signature,

@@ -41,6 +41,7 @@ void CodeGenerator::generate_methods(const ClassInfo& info) {
 
 void CodeGenerator::generate_function(const FunctionPlan& plan) {
   m_function = FunctionState{};
+  m_function.name = plan.method ? std::string(plan.method->name) : plan.label;
   m_function.exit_label = m_out.new_label();
   m_function.background_tasks = !plan.method || plan.method->background_tasks;
   allocate_frame(plan);

@@ -26,6 +26,12 @@ bool is_string(const Type* type);
 bool is_object_reference(const Type* type);  // an object of any class, or Object
 SlotKind owned_kind(const Type* type);        // the slot kind of an owned reference of this type
 
+// The object a call is made on, as in `list.Cell(1, 2)`; null for Self.
+const Expr* receiver_of(const CallExpr& call);
+
+// A property pair of a window definition as stored: name and value text.
+using StoredPair = std::pair<std::string, std::string>;
+
 // An evaluated expression: its class and whether its reference is owned by
 // the generated code (a runtime result, New) and must be released after use.
 struct Value {
@@ -46,6 +52,7 @@ struct LoopLabels {
 
 // The function being generated.
 struct FunctionState {
+  std::string name;  // as the program writes it, for messages
   std::map<const Symbol*, FrameSlot> slots;
   std::map<const Stmt*, int> hidden;  // For limits and steps, Select subjects
   std::vector<FrameSlot> released;    // reference slots released on exit and listed in the trailer
@@ -157,6 +164,7 @@ class CodeGenerator {
   // Calls and references (codegen_calls.cpp).
   Value generate_call(const CallExpr& call);
   Value generate_method_call(const CallExpr& call, const Symbol& method);
+  void push_receiver(const Expr* object);
   Value generate_routine_call(const std::string& routine, const Signature& signature,
                               const std::vector<ExprPtr>& arguments, const Expr* object, bool has_object);
   Value generate_element(const CallExpr& call);
@@ -179,6 +187,7 @@ class CodeGenerator {
   void store_field(const Symbol& property, const Expr* object, const std::function<Value()>& value);
   void store_runtime_property(const Symbol& property, const Expr* object, const std::function<Value()>& value);
   void store_element(const CallExpr& element, const std::function<Value()>& value);
+  void store_property_with_arguments(const CallExpr& call, const std::function<Value()>& value);
   void zero_slot(const FrameSlot& slot);
 
   // Image data (image_data_*.cpp).
@@ -191,6 +200,8 @@ class CodeGenerator {
   void append_members(const ClassInfo& info, std::vector<std::string>& fields);
   void write_window_definitions();
   void write_window_definition(const ClassInfo& window);
+  std::vector<StoredPair> stored_pairs(const std::vector<DefinitionProperty>& properties) const;
+  std::vector<StoredPair> control_pairs(const ControlDecl& control) const;
   void write_menu_definition();
   void write_settings();
   void write_plugins();

@@ -57,6 +57,10 @@ void CodeGenerator::generate_statement(const Stmt& statement) {
     case StmtKind::Raise: generate_raise(static_cast<const RaiseStmt&>(statement)); break;
     case StmtKind::ReDim: generate_redim(static_cast<const ReDimStmt&>(statement)); break;
   }
+  if (m_out.take_unlisted())
+    error(statement.pos, "in '" + m_function.name +
+                             "', this statement keeps so many values on the stack during a call that an exception "
+                             "could not release them all; split it into shorter statements");
 }
 
 // A Dim runs each time it is reached: the variable starts again from its

@@ -30,7 +30,9 @@ void CodeGenerator::store_value_to(const Expr& target, const std::function<Value
     symbol = static_cast<const MemberExpr&>(target).symbol;
     object = static_cast<const MemberExpr&>(target).object.get();
   } else if (target.kind == ExprKind::Call) {
-    store_element(static_cast<const CallExpr&>(target), value);
+    const auto& call = static_cast<const CallExpr&>(target);
+    if (call.call_kind == CallKind::Property) store_property_with_arguments(call, value);
+    else store_element(call, value);
     return;
   }
   if (!symbol) return;
@@ -128,6 +130,18 @@ void CodeGenerator::store_runtime_property(const Symbol& property, const Expr* o
   m_out.push("%eax", target.owned ? SlotKind::OwnedObject : SlotKind::Plain);
   call_routine(property.setter);
   finish_call(words + 2, m_semantics.types.void_type());
+}
+
+// setter(object, arguments..., value): the value is pushed first, since
+// arguments go right to left.
+void CodeGenerator::store_property_with_arguments(const CallExpr& call, const std::function<Value()>& value) {
+  const Symbol& property = *call.target;
+  int words = push_value(value(), property.type);
+  words += push_arguments(property.signature, call.arguments);
+  const Value target = generate_object(receiver_of(call));
+  m_out.push("%eax", target.owned ? SlotKind::OwnedObject : SlotKind::Plain);
+  call_routine(property.setter);
+  finish_call(words + 1, m_semantics.types.void_type());
 }
 
 // The direct write routines take (array, index, value), a Single as a double.

@@ -19,16 +19,19 @@ class Diagnostics {
   // Twenty errors are enough to show a pattern; more would only bury it.
   static constexpr int k_error_limit = 20;
 
-  explicit Diagnostics(std::ostream& out) : m_out(out) {}
+  // After `error_limit` errors the rest are dropped and the phases stop
+  // early; 0 reports every error.
+  explicit Diagnostics(std::ostream& out, int error_limit = k_error_limit) : m_out(out), m_error_limit(error_limit) {}
 
   void error(const SourceFile& file, int line, int column, std::string_view message);
   // An error that belongs to no source line: a missing tool, a failed step.
   void tool_error(std::string_view message);
   int error_count() const { return m_error_count; }
-  bool at_limit() const { return m_error_count >= k_error_limit; }
+  bool at_limit() const { return m_error_limit > 0 && m_error_count >= m_error_limit; }
 
  private:
   std::ostream& m_out;
+  int m_error_limit;
   int m_error_count = 0;
 };
 

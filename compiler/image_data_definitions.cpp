@@ -2,10 +2,13 @@
 // class, its property pairs, its controls with theirs, no bindings), the menu
 // definition and the settings stream, both as project objects.
 #include <cstdio>
+#include <optional>
 
 #include "compiler/codegen_internal.h"
+#include "compiler/definition_defaults.h"
 #include "compiler/definition_stream.h"
 #include "compiler/names.h"
+#include "compiler/settings.h"
 
 namespace zc {
 
@@ -39,9 +42,6 @@ constexpr int k_menu_kind_dropdown = 0;
 constexpr int k_menu_kind_item = 0;
 constexpr int k_project_menu_bar = 2;
 constexpr int k_project_settings = 4;
-// The message table has an entry for every number up to the highest; the
-// runtime's messages are a handful, so a larger number is a mistake.
-constexpr std::int64_t k_message_limit = 255;
 
 }  // namespace
 
@@ -52,26 +52,66 @@ void CodeGenerator::write_window_definitions() {
 
 void CodeGenerator::write_window_definition(const ClassInfo& window) {
   DefinitionStream stream;
-  auto write_pair = [&](std::string_view name, const Expr* value) {
-    stream.string(name);
-    auto folded = m_semantics.folded.find(value);
-    stream.string(folded != m_semantics.folded.end() ? value_text(folded->second) : "");
+  auto write_pairs = [&](const std::vector<StoredPair>& pairs) {
+    for (const auto& [name, value] : pairs) {
+      stream.string(name);
+      stream.string(value);
+    }
   };
   const ClassDecl& decl = *window.decl;
-  stream.integer(static_cast<std::int64_t>(decl.definition.size()));
+  const std::vector<StoredPair> window_pairs = stored_pairs(decl.definition);
+  stream.integer(static_cast<std::int64_t>(window_pairs.size()));
   stream.integer(m_layout.class_index(&window));
-  for (const DefinitionProperty& pair : decl.definition) write_pair(pair.name, pair.value.get());
+  write_pairs(window_pairs);
   stream.integer(static_cast<std::int64_t>(decl.controls.size()));
   for (const ControlDecl& control : decl.controls) {
     stream.integer(m_layout.control_class_index(control));
-    // Controls are found by their Name, which the runtime keeps from the definition.
-    stream.integer(static_cast<std::int64_t>(control.properties.size()) + 1);
-    stream.string("Name");
-    stream.string(control.name);
-    for (const DefinitionProperty& pair : control.properties) write_pair(pair.name, pair.value.get());
+    const std::vector<StoredPair> pairs = control_pairs(control);
+    stream.integer(static_cast<std::int64_t>(pairs.size()));
+    write_pairs(pairs);
   }
   stream.integer(0);  // no bindings
   emit_counted_stream(m_out, window_definition_label(window), stream.bytes());
+}
+
+std::vector<StoredPair> CodeGenerator::stored_pairs(const std::vector<DefinitionProperty>& properties) const {
+  std::vector<StoredPair> pairs;
+  for (const DefinitionProperty& pair : properties) {
+    auto folded = m_semantics.folded.find(pair.value.get());
+    pairs.emplace_back(pair.name, folded != m_semantics.folded.end() ? value_text(folded->second) : "");
+  }
+  return pairs;
+}
+
+// A control's pairs: its Name, by which the runtime finds it, then what its
+// source names with the defaults of what it leaves out in their places.
+std::vector<StoredPair> CodeGenerator::control_pairs(const ControlDecl& control) const {
+  const ClassInfo* control_class = control.symbol && control.symbol->type ? control.symbol->type->class_info : nullptr;
+  std::vector<bool> pending;
+  for (const DefinitionDefault& entry : k_definition_defaults) {
+    const ClassInfo* owner = runtime_class(entry.class_name);
+    bool named = false;
+    for (const DefinitionProperty& pair : control.properties) named |= equal_ignoring_case(pair.name, entry.property);
+    const Symbol* property = control_class ? control_class->find_member(entry.property) : nullptr;
+    pending.push_back(owner && is_subclass_of(control_class, owner) && property &&
+                      property->kind == SymbolKind::Property && !named);
+  }
+  std::vector<StoredPair> pairs{{"Name", std::string(control.name)}};
+  auto add_defaults_after = [&](std::optional<std::string_view> anchor) {
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+      if (!pending[i] || (anchor && !equal_ignoring_case(k_definition_defaults[i].after, *anchor))) continue;
+      pairs.emplace_back(k_definition_defaults[i].property, k_definition_defaults[i].value);
+      pending[i] = false;
+    }
+  };
+  add_defaults_after("");
+  for (StoredPair& pair : stored_pairs(control.properties)) {
+    const std::string name = pair.first;
+    pairs.push_back(std::move(pair));
+    add_defaults_after(name);
+  }
+  add_defaults_after(std::nullopt);  // those whose anchor the source does not name
+  return pairs;
 }
 
 namespace {
@@ -144,20 +184,16 @@ void CodeGenerator::write_settings() {
   std::string frame_title;
   if (settings) {
     for (const SettingDecl& setting : settings->settings) {
+      if (!setting.shape) continue;
       std::vector<ConstantValue> values;
-      for (const ExprPtr& argument : setting.arguments) {
-        auto folded = m_semantics.folded.find(argument.get());
-        if (folded != m_semantics.folded.end()) values.push_back(folded->second);
+      for (const ExprPtr& argument : setting.arguments) values.push_back(m_semantics.folded.at(argument.get()));
+      switch (setting.shape->kind) {
+        case SettingKind::FileType: file_types.push_back(values); break;
+        case SettingKind::Message: messages[values[0].integer] = values[1].text; break;
+        case SettingKind::MultipleDocuments: mdi = values[0].integer != 0; break;
+        case SettingKind::FrameTitle: frame_title = values[0].text; break;
+        case SettingKind::CharacterSet: character_set = values[0].integer; break;
       }
-      if (values.size() != setting.arguments.size()) continue;
-      if (equal_ignoring_case(setting.name, "FileType")) file_types.push_back(values);
-      else if (equal_ignoring_case(setting.name, "Message") &&
-               (values[0].integer < 0 || values[0].integer > k_message_limit))
-        error(setting.pos, "a message number is 0 to " + std::to_string(k_message_limit));
-      else if (equal_ignoring_case(setting.name, "Message")) messages[values[0].integer] = values[1].text;
-      else if (equal_ignoring_case(setting.name, "MDI")) mdi = values[0].integer != 0;
-      else if (equal_ignoring_case(setting.name, "FrameTitle")) frame_title = values[0].text;
-      else if (equal_ignoring_case(setting.name, "CharacterSet")) character_set = values[0].integer;
     }
   }
   DefinitionStream stream;

@@ -1,11 +1,13 @@
 // The Zoltic lexer: case-insensitive keywords, ' and // comments, " _"
-// continuations, "" inside strings, and decimal, &h, &b and &o numbers.
+// continuations, "" inside strings, decimal, &h, &b and &o numbers, and the
+// conditional compilation of #If, #Else and #EndIf.
 // Bad characters are reported and skipped so lexing always reaches the end.
 #include "compiler/lexer.h"
 
 #include "compiler/names.h"
 
 #include <cctype>
+#include <optional>
 #include <string>
 
 namespace zc {
@@ -68,6 +70,22 @@ class Lexer {
   void lex_radix_number();
   void lex_string();
   void lex_operator();
+  void lex_directive();
+  bool at_condition_directive() const;
+  std::string_view directive_word();
+  std::optional<bool> directive_condition();
+  bool taking_lines() const { return m_branches.empty() || m_branches.back().taking; }
+  void skip_line();
+
+  // An open #If: whether its lines are read now, whether those around it are,
+  // its condition, whether its #Else came, and its line.
+  struct Branch {
+    bool taking;
+    bool enclosing_taking;
+    bool condition;
+    bool in_else;
+    int line;
+  };
 
   const SourceFile& m_file;
   std::string_view m_text;
@@ -76,6 +94,7 @@ class Lexer {
   std::size_t m_pos = 0;
   std::size_t m_line_start = 0;
   int m_line = 1;
+  std::vector<Branch> m_branches;
 };
 
 void Lexer::add(TokenKind kind, std::size_t start, int start_column) {
@@ -198,10 +217,89 @@ void Lexer::lex_operator() {
   ++m_pos;
 }
 
+// Conditional compilation: "#If condition Then", "#Else" and "#EndIf", each
+// on a line of its own. The condition is known when compiling: True, False,
+// TargetWin32 (this platform) or TargetMacOS, optionally after Not. The lines
+// of a branch not taken are skipped unread, since they are written for
+// another platform's compiler.
+void Lexer::lex_directive() {
+  const int start_column = column();
+  if (!m_tokens.empty() && m_tokens.back().kind != TokenKind::Newline) {
+    error(start_column, "a # directive stands at the start of its line");
+    skip_line();
+    return;
+  }
+  ++m_pos;
+  const std::string_view directive = directive_word();
+  if (equal_ignoring_case(directive, "If")) {
+    const std::optional<bool> condition = directive_condition();
+    const bool enclosing = taking_lines();
+    m_branches.push_back({enclosing && condition.value_or(false), enclosing, condition.value_or(false), false, m_line});
+  } else if (equal_ignoring_case(directive, "Else") || equal_ignoring_case(directive, "EndIf")) {
+    const bool is_else = equal_ignoring_case(directive, "Else");
+    if (m_branches.empty()) {
+      error(start_column, "#" + std::string(directive) + " without #If");
+    } else if (is_else && m_branches.back().in_else) {
+      error(start_column, "a second #Else for the #If at line " + std::to_string(m_branches.back().line));
+    } else if (is_else) {
+      Branch& branch = m_branches.back();
+      branch.in_else = true;
+      branch.taking = branch.enclosing_taking && !branch.condition;
+    } else {
+      m_branches.pop_back();
+    }
+  }
+  skip_line();
+}
+
+// Whether a # here starts #If, #Else or #EndIf; other directives are the
+// parser's.
+bool Lexer::at_condition_directive() const {
+  std::size_t end = m_pos + 1;
+  while (end < m_text.size() && is_ident_char(m_text[end])) ++end;
+  const std::string_view word = m_text.substr(m_pos + 1, end - m_pos - 1);
+  return equal_ignoring_case(word, "If") || equal_ignoring_case(word, "Else") || equal_ignoring_case(word, "EndIf");
+}
+
+std::string_view Lexer::directive_word() {
+  while (peek() == ' ' || peek() == '\t') ++m_pos;
+  const std::size_t start = m_pos;
+  while (is_ident_char(peek())) ++m_pos;
+  return m_text.substr(start, m_pos - start);
+}
+
+std::optional<bool> Lexer::directive_condition() {
+  while (peek() == ' ' || peek() == '\t') ++m_pos;
+  const int start_column = column();
+  std::string_view word = directive_word();
+  const bool negated = equal_ignoring_case(word, "Not");
+  if (negated) word = directive_word();
+  std::optional<bool> value;
+  if (equal_ignoring_case(word, "True") || equal_ignoring_case(word, "TargetWin32")) value = true;
+  if (equal_ignoring_case(word, "False") || equal_ignoring_case(word, "TargetMacOS")) value = false;
+  if (!value || !equal_ignoring_case(directive_word(), "Then")) {
+    error(start_column, "#If takes True, False, TargetWin32 or TargetMacOS, optionally after Not, and then Then");
+    return std::nullopt;
+  }
+  return negated ? !*value : *value;
+}
+
+// Up to the line's end, which the main loop then takes.
+void Lexer::skip_line() {
+  while (m_pos < m_text.size() && peek() != '\r' && peek() != '\n') ++m_pos;
+}
+
 std::vector<Token> Lexer::run() {
   while (m_pos < m_text.size() && !m_diagnostics.at_limit()) {
     char c = peek();
-    if (c == ' ' || c == '\t') ++m_pos;
+    if (!taking_lines() && c != '\r' && c != '\n') {
+      while (peek() == ' ' || peek() == '\t') ++m_pos;
+      if (peek() == '#' && at_condition_directive()) lex_directive();
+      else skip_line();
+      continue;
+    }
+    if (c == '#' && at_condition_directive()) lex_directive();
+    else if (c == ' ' || c == '\t') ++m_pos;
     else if (c == '\r' || c == '\n') new_line();
     else if (c == '\'' || (c == '/' && peek(1) == '/')) skip_comment();
     else if (c == '_' && !is_ident_char(peek(1)) && skip_continuation()) continue;
@@ -211,6 +309,9 @@ std::vector<Token> Lexer::run() {
     else if (c == '"') lex_string();
     else lex_operator();
   }
+  if (!m_branches.empty())
+    m_diagnostics.error(m_file, m_branches.back().line, 1,
+                        "'#EndIf' expected (to close '#If' at line " + std::to_string(m_branches.back().line) + ")");
   if (m_tokens.empty() || m_tokens.back().kind != TokenKind::Newline)
     m_tokens.push_back(Token{TokenKind::Newline, m_text.substr(m_pos, 0), m_line, column()});
   m_tokens.push_back(Token{TokenKind::EndOfFile, m_text.substr(m_pos, 0), m_line, column()});

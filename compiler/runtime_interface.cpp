@@ -9,8 +9,8 @@ namespace zc {
 RuntimeInterface runtime_tables() {
   RuntimeInterface result;
   zif::for_each_routine([&](const zif::RoutineDecl& routine) { result.routines.push_back(routine); });
-  for (std::span<const zif::ClassDecl> table : zif::class_tables)
-    result.classes.insert(result.classes.end(), table.begin(), table.end());
+  zif::for_each_runtime_class([&](const zif::ClassDecl& declared) { result.classes.push_back(declared); });
+  zif::for_each_builtin([&](const zif::BuiltinDecl& builtin) { result.builtins.push_back(builtin); });
   return result;
 }
 

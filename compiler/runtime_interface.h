@@ -1,4 +1,4 @@
-// The runtime's routines and classes as the checker sees them: by default the
+// The runtime's routines, classes and built-in functions as the checker sees them: by default the
 // runtime's own declarative tables, or any other set (tests bring their own).
 #pragma once
 
@@ -11,9 +11,10 @@ namespace zc {
 struct RuntimeInterface {
   std::vector<zif::RoutineDecl> routines;
   std::vector<zif::ClassDecl> classes;
+  std::vector<zif::BuiltinDecl> builtins;
 };
 
-// Every routine and class that the runtime declares and exports.
+// Every routine, class and built-in function that the runtime declares.
 RuntimeInterface runtime_tables();
 
 }  // namespace zc

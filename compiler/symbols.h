@@ -46,7 +46,7 @@ struct Symbol {
   std::int32_t parameter_word = 0;
   bool read_only = false;
 
-  // Methods and routines.
+  // Methods, routines, and properties with parameters.
   Signature signature;
   std::string routine;  // the runtime routine that implements it, if any
   const MethodDecl* method = nullptr;
@@ -57,6 +57,14 @@ struct Symbol {
   std::string string_value;
 
   const ClassInfo* class_info = nullptr;  // Class symbols
+
+  // A property read and assigned with arguments: `list.Cell(row, column)`.
+  bool takes_arguments() const { return kind == SymbolKind::Property && !signature.parameters.empty(); }
+  // Whether `Name(...)` calls or indexes this symbol rather than reaching past it.
+  bool is_callable() const {
+    return kind == SymbolKind::Method || kind == SymbolKind::Routine || kind == SymbolKind::Class ||
+           takes_arguments() || (type && type->kind == TypeKind::Array);
+  }
 };
 
 struct EventInfo {

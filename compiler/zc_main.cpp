@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string_view>
 
@@ -39,7 +40,8 @@ void dump_tokens(const std::vector<zc::Token>& tokens) {
 constexpr std::string_view k_usage =
     "usage: zc [--dump-tokens] [--dump-ast] [--dump-asm] [-L DIR]... FILE.zs...\n"
     "       zc --dat -o DIR [-L DIR]... FILE.zs...          the four .dat files\n"
-    "       zc --runtime RT.exe -o APP.exe [-L DIR]... FILE.zs...   a runtime carrying the image\n";
+    "       zc --runtime RT.exe -o APP.exe [-L DIR]... FILE.zs...   a runtime carrying the image\n"
+    "       --max-errors N   stop after N errors (default 20; 0 reports them all)\n";
 
 struct Options {
   bool want_tokens = false;
@@ -48,9 +50,17 @@ struct Options {
   bool want_dat = false;
   std::string runtime;
   std::string output;
+  std::string max_errors = std::to_string(zc::Diagnostics::k_error_limit);
   zc::CodegenOptions codegen;
   std::vector<const char*> sources;
 };
+
+// The --max-errors value, or nothing when it is not a count.
+std::optional<int> error_limit(const Options& options) {
+  const std::string& text = options.max_errors;
+  if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+  return std::stoi(text);
+}
 
 // Returns false, having said why, on a bad command line.
 bool parse_options(int argc, char** argv, Options& options) {
@@ -67,6 +77,7 @@ bool parse_options(int argc, char** argv, Options& options) {
     else if (argument == "--dat") options.want_dat = true;
     else if (argument == "--runtime" && value(options.runtime)) continue;
     else if (argument == "-o" && value(options.output)) continue;
+    else if (argument == "--max-errors" && value(options.max_errors) && error_limit(options)) continue;
     else if (argument == "-L" && value(options.codegen.library_paths.emplace_back())) continue;
     else if (argument.starts_with("-L") && argument.size() > 2) options.codegen.library_paths.emplace_back(argument.substr(2));
     else if (argument.starts_with("-")) {
@@ -132,7 +143,7 @@ int main(int argc, char** argv) {
   std::deque<zc::SourceFile> files;
   std::deque<std::vector<zc::Token>> token_lists;
   zc::Program program;
-  zc::Diagnostics diagnostics(std::cerr);
+  zc::Diagnostics diagnostics(std::cerr, *error_limit(options));
   for (const char* path : options.sources) {
     zc::SourceFile& file = files.emplace_back();
     if (!read_file(path, file)) {

@@ -24,9 +24,12 @@ ClassRecord* record_of(const zif::ClassDecl& declared, RoutineResolver resolve_r
   ClassRecord* record = create_class_record(declared.name, declared.internal_name);
   record->runtime_class = 1;
   record->instance_size = declared.instance_size;
+  // A property with parameters is reached by compiled code only: a
+  // definition cannot set it by name, so the record leaves it out.
   for (const zif::PropertyDecl& property : declared.properties)
-    append_property(*record, property.name, property.type, resolve(resolve_routine, property.getter),
-                    resolve(resolve_routine, property.setter), property.param);
+    if (property.params.empty())
+      append_property(*record, property.name, property.type, resolve(resolve_routine, property.getter),
+                      resolve(resolve_routine, property.setter), property.param);
   for (const zif::MethodDecl& method : declared.methods)
     append_method(*record, declared_member_name(method.declaration), resolve(resolve_routine, method.routine));
   for (const zif::EventDecl& event : declared.events)

@@ -15,4 +15,9 @@ inline constexpr RoutineDecl application_routines[] = {
     {"RuntimeMsgBox", 'v', "s"},
 };
 
+inline constexpr BuiltinDecl application_builtins[] = {
+    {"MsgBox", "RuntimeMsgBox"},
+    {"Quit", "ApplicationQuit"},
+};
+
 }  // namespace zif

@@ -48,13 +48,21 @@ struct RoutineDecl {
 // A property of a runtime class. Type is the language's type name ("Integer",
 // "Color", "Picture", ...). Getter and setter name exported routines (empty
 // when the property has none); param is the word passed to both, such as a
-// field offset or a selector.
+// field offset or a selector: getter(object, param), setter(object, param,
+// value).
+//
+// A property with parameters ("row As Integer, column As Integer") is read
+// as `list.Cell(row, column)` and assigned as `list.Cell(row, column) = v`;
+// its arguments take the parameter word's place, so its accessors are
+// getter(object, arguments...) and setter(object, arguments..., value), and
+// param is 0. A window definition cannot set such a property.
 struct PropertyDecl {
   std::string_view name;
   std::string_view type;
   std::string_view getter;
   std::string_view setter;
   std::int32_t param;
+  std::string_view params = {};
 };
 
 // A method of a runtime class: the declaration text in the language's syntax
@@ -72,6 +80,16 @@ struct EventDecl {
   std::string_view params;
   std::string_view result;
   std::int32_t code;
+};
+
+// A built-in function of the language: the name programs call it by and the
+// exported routine that implements it, whose signature gives its parameters
+// and result. A routine that returns an object names the class of its result.
+// Several built-ins may share a name when their numbers of arguments differ.
+struct BuiltinDecl {
+  std::string_view name;
+  std::string_view routine;
+  std::string_view result_class = {};
 };
 
 // A runtime class. The instance size counts the object header and must match

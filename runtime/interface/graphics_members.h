@@ -1,5 +1,6 @@
 // The properties and methods of the drawing classes, Graphics and Picture.
-// Parameter words are 0: each accessor serves one property.
+// Parameter words are 0: each accessor serves one property. Pixel takes the
+// point as its arguments.
 #pragma once
 
 #include "runtime/interface/declarations.h"
@@ -21,6 +22,7 @@ inline constexpr PropertyDecl graphics_properties[] = {
     {"Copies", "Integer", "graphicsCopiesGetter", "", 0},
     {"FirstPage", "Integer", "graphicsFirstPageGetter", "", 0},
     {"LastPage", "Integer", "graphicsLastPageGetter", "", 0},
+    {"Pixel", "Color", "graphicsPixelGetter", "graphicsPixelSetter", 0, "x As Integer, y As Integer"},
 };
 
 inline constexpr MethodDecl graphics_methods[] = {
@@ -43,8 +45,6 @@ inline constexpr MethodDecl graphics_methods[] = {
     {"DrawPicture(image As Picture, x As Integer, y As Integer, width As Integer, height As Integer, "
      "sourceX As Integer, sourceY As Integer, sourceWidth As Integer, sourceHeight As Integer)",
      "RuntimeGraphicsDrawPicture"},
-    {"Pixel(x As Integer, y As Integer) As Color", "graphicsPixelGetter"},
-    {"SetPixel(x As Integer, y As Integer, value As Color)", "graphicsPixelSetter"},
     {"NextPage()", "RuntimeGraphicsNextPage"},
     {"DrawStopIcon(x As Integer, y As Integer)", "graphicsDrawStopIcon"},
     {"DrawNoteIcon(x As Integer, y As Integer)", "graphicsDrawNoteIcon"},

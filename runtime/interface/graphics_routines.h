@@ -72,4 +72,8 @@ inline constexpr RoutineDecl graphics_routines[] = {
     {"pictureIndexedImage", 'o', "oi"},
 };
 
+inline constexpr BuiltinDecl graphics_builtins[] = {
+    {"NewPicture", "newPicture", "Picture"},
+};
+
 }  // namespace zif

@@ -1,5 +1,5 @@
-// The runtime's whole interface: every exported routine and every runtime
-// class, gathered from the per-subsystem tables. A routine that is not listed
+// The runtime's whole interface: every exported routine, every runtime class
+// and every built-in function, gathered from the per-subsystem tables. A routine that is not listed
 // here does not exist for the loader, for plug-ins or for the compiler.
 #pragma once
 
@@ -47,6 +47,14 @@ inline constexpr std::span<const ClassDecl> class_tables[] = {
     socket_classes,
 };
 
+// Each subsystem declares its built-in functions beside their routines.
+inline constexpr std::span<const BuiltinDecl> builtin_tables[] = {
+    text_builtins,
+    number_builtins,
+    application_builtins,
+    graphics_builtins,
+};
+
 // The export table has this many slots; those beyond the declared routines
 // are free (null name), as plug-ins and later versions expect room there.
 inline constexpr int export_slot_count = 1099;
@@ -61,6 +69,12 @@ template <typename Visit>
 constexpr void for_each_runtime_class(Visit&& visit) {
   for (auto table : class_tables)
     for (const ClassDecl& declared : table) visit(declared);
+}
+
+template <typename Visit>
+constexpr void for_each_builtin(Visit&& visit) {
+  for (auto table : builtin_tables)
+    for (const BuiltinDecl& builtin : table) visit(builtin);
 }
 
 constexpr int routine_count() {

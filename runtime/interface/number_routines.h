@@ -39,4 +39,14 @@ inline constexpr RoutineDecl number_routines[] = {
     {"RuntimeRGB", 'c', "iii"},
 };
 
+inline constexpr BuiltinDecl number_builtins[] = {
+    {"Val", "StringVal"},
+    {"Str", "StringStr"},
+    {"Format", "StringFormat"},
+    {"Round", "RuntimeRound"},
+    {"Sqrt", "RuntimeSqrt"},
+    {"Exp", "RuntimeExp"},
+    {"RGB", "RuntimeRGB"},
+};
+
 }  // namespace zif

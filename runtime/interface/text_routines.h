@@ -44,4 +44,18 @@ inline constexpr RoutineDecl text_routines[] = {
     {"runTrim", 's', "s"},
 };
 
+// The text functions of the language count characters; Mid has two forms,
+// told apart by their number of arguments.
+inline constexpr BuiltinDecl text_builtins[] = {
+    {"Len", "StringDBCSLen"},
+    {"Left", "StringDBCSLeft"},
+    {"Right", "StringDBCSRight"},
+    {"Mid", "StringDBCSMid2"},
+    {"Mid", "StringDBCSMid3"},
+    {"InStr", "StringDBCSInStr"},
+    {"Chr", "StringDBCSChr"},
+    {"LTrim", "runLTrim"},
+    {"ReplaceAll", "StringReplaceAll"},
+};
+
 }  // namespace zif

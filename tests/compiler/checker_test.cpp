@@ -59,7 +59,9 @@ TEST(Checker, AcceptsAValidProgramAndAnnotatesItsTree) {
       "      Swap Count, i\n"
       "    Next\n"
       "    Main.Title = \"again\"\n"
-      "    Dim f As FolderItem = GetOpenFolderItem(\"*.out\")\n"));
+      "    Dim f As FolderItem = GetOpenFolderItem(\"*.out\")\n"
+      "    g.Pixel(Left, 2) = g.Pixel(1, 2) + 1\n"
+      "    s = Left(s, Left) + f.Child(\"a\").Child(\"b\").Name\n"));
   ASSERT_EQ(compiled.errors, "");
   const zc::Block& body = probe_body(compiled);
   const auto& dim = static_cast<const zc::DimStmt&>(*body[0]);
@@ -98,6 +100,16 @@ TEST(Checker, AcceptsAValidProgramAndAnnotatesItsTree) {
   EXPECT_EQ(static_cast<const zc::NameExpr&>(*window.object).symbol->kind, zc::SymbolKind::Class);
   EXPECT_EQ(window.object->type->name(), "Main");
   EXPECT_EQ(static_cast<const zc::DimStmt&>(*body[9]).variable.initial_value->type->name(), "FolderItem");
+
+  // A property with arguments is read and assigned through its accessors; a
+  // window's Left property leaves Left(...) to the built-in.
+  const auto& pixel = static_cast<const zc::AssignStmt&>(*body[10]);
+  const auto& written = static_cast<const zc::CallExpr&>(*pixel.target);
+  EXPECT_EQ(written.call_kind, zc::CallKind::Property);
+  EXPECT_EQ(written.target->setter, "graphicsPixelSetter");
+  EXPECT_EQ(static_cast<const zc::NameExpr&>(*written.arguments[0]).symbol->getter, "windowPosGetter");
+  const auto& joined = static_cast<const zc::BinaryExpr&>(*static_cast<const zc::AssignStmt&>(*body[11]).value);
+  EXPECT_EQ(static_cast<const zc::CallExpr&>(*joined.left).target->routine, "StringDBCSLeft");
 }
 
 TEST(Checker, ReportsErrorsInMethodBodies) {
@@ -141,6 +153,12 @@ TEST(Checker, ReportsErrorsInMethodBodies) {
       {"    Dim p As Shape = New Shape(1)\n", "t.zs:23:22: error: the constructor of 'Shape' takes 0 arguments, not 1"},
       {"    Select Case Count\n      Case \"a\"\n    End Select\n", "t.zs:24:12: error: a Case of Integer cannot be String"},
       {"    Dim a(n) As Integer\n", "t.zs:23:11: error: an array's upper bound must be a constant Integer of 0 or more"},
+      {"    g.Pixel(1) = 3\n", "t.zs:23:7: error: 'Pixel' takes 2 arguments, not 1"},
+      {"    Count = g.Pixel\n", "t.zs:23:15: error: 'Pixel' takes 2 arguments: Pixel(...)"},
+      {"    g.Pixel(1, 2) = s\n", "t.zs:23:21: error: the assigned value must be Color, not String"},
+      {"    g.Pixel(s, 2) = 1\n", "t.zs:23:13: error: argument 1 of 'Pixel' must be Integer, not String"},
+      {"    Dim f As FolderItem\n    f.Child(\"a\") = f\n", "t.zs:24:7: error: 'Child' is read-only"},
+      {"    s = Left(s)\n", "t.zs:23:9: error: 'Left' takes 2 arguments, not 1"},
   };
   for (const Case& c : cases) EXPECT_EQ(check(window_with(c.body)).first_error(), c.first_error) << c.body;
 }
@@ -240,6 +258,7 @@ TEST(Checker, ReportsErrorsInDefinitionsMenusAndSettings) {
        "t.zs:2:11: error: value 1 of 'Message' must be a Integer known when compiling"},
       {"Settings\n  MDI False\n  MDI True\nEnd Settings\n", "t.zs:3:3: error: 'MDI' is set twice"},
       {"Settings\n  Message 4, \"a\"\n  Message 4, \"b\"\nEnd Settings\n", "t.zs:3:3: error: message 4 is set twice"},
+      {"Settings\n  Message 256, \"a\"\nEnd Settings\n", "t.zs:2:3: error: a message number is 0 to 255"},
       {"DefaultWindow Shape\nClass Shape\nEnd Class\n", "t.zs:1:1: error: 'Shape' is not a window of the program"},
       {"Plugin \"\"\n", "t.zs:1:1: error: the plug-in's file name is empty"},
   };

@@ -418,6 +418,20 @@ End Class
 )", tables());
   EXPECT_FALSE(built.segments);
   EXPECT_NE(built.errors.find("t.zs:5:5: error: an array variable cannot be assigned"), std::string::npos) << built.errors;
+  // Seventy owned strings pushed for one call lie deeper than a call-site
+  // list can name; leaking them silently is not an option.
+  std::string parameters;
+  std::string arguments;
+  for (int i = 0; i < 70; ++i) {
+    parameters += (i ? ", p" : "p") + std::to_string(i) + " As String";
+    arguments += (i ? ", Str(" : "Str(") + std::to_string(i) + ")";
+  }
+  built = build("Class A\n  Sub Many(" + parameters + ")\n  End Sub\n  Sub Run()\n    Many " + arguments +
+                    "\n  End Sub\nEnd Class\n",
+                tables());
+  EXPECT_FALSE(built.segments);
+  EXPECT_NE(built.errors.find("t.zs:5:5: error: in 'Run', this statement keeps so many values"), std::string::npos)
+      << built.errors;
   built = build("Plugin \"no_such_plugin.dll\"\n", tables(), {{"/nonexistent"}});
   EXPECT_FALSE(built.segments);
   EXPECT_NE(built.errors.find("cannot find the plug-in file 'no_such_plugin.dll'"), std::string::npos) << built.errors;

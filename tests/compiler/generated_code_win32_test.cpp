@@ -378,6 +378,14 @@ TEST_F(GeneratedObjects, ConstructorsRunRootFirstAndFieldsAreReleasedWithTheirOb
   zrt::unlock_string(names);
 }
 
+// Drop sets the only variable holding its object to Nil and then reads its
+// own field: the call holds Self, so the destructor runs once Drop returned.
+TEST_F(GeneratedObjects, AMethodsObjectLivesUntilTheCallReturns) {
+  ZString* seen = call_of<ZString*>("Objects", "Dropped");
+  EXPECT_EQ(zrt::string_text(seen), "|kept|~kept");
+  zrt::unlock_string(seen);
+}
+
 TEST_F(GeneratedObjects, ArrayFieldsAndLocalArraysHoldTheirElements) {
   EXPECT_EQ((call_of<std::int32_t>("Objects", "CellsOf")), 9);
   EXPECT_EQ((call_of<std::int32_t>("Objects", "LocalArray", 2)), 110);

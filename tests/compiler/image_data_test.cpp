@@ -5,6 +5,8 @@
 // runtime's own readers.
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 
 #include "runtime/core/packed_reader.h"
 #include "runtime/core/settings_stream.h"
@@ -199,6 +201,63 @@ End Window
   EXPECT_EQ(sites["controlEnabledSetter"].size(), 1U);
   EXPECT_EQ(sites["RuntimeControlFetch"].size(), 1U);
   EXPECT_EQ(sites["RuntimeCloseWindow"].size(), 1U);
+}
+
+// The pairs of the About window's definition stream, one "name=value" line
+// each, with the counts that frame them; class numbers are left out, since
+// they follow the classes of the whole program.
+std::string about_window_pairs(const std::vector<std::string>& paths) {
+  std::string source;
+  for (const std::string& path : paths) {
+    std::ifstream in(std::string(Z_SOURCE_DIR) + "/" + path);
+    source.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    source += "\n";
+  }
+  // The definitions are written even when a later step fails (a plug-in
+  // file that only the Windows build has, say).
+  const BuiltProgram built = build(source, tables());
+  EXPECT_NE(built.assembly.find("zwindow.aboutwin:"), std::string::npos) << built.errors;
+  // The stream's ".byte" lines follow its label and its byte count.
+  std::istringstream assembly(built.assembly.substr(std::min(built.assembly.find("zwindow.aboutwin:"), built.assembly.size())));
+  std::vector<std::uint8_t> bytes;
+  for (std::string line; std::getline(assembly, line);) {
+    const std::size_t at = line.find(".byte");
+    if (at == std::string::npos && !bytes.empty()) break;
+    if (at == std::string::npos) continue;
+    std::istringstream values(line.substr(at + 5));
+    for (int value; values >> value; values.ignore(1, ',')) bytes.push_back(static_cast<std::uint8_t>(value));
+  }
+  zrt::PackedReader reader(bytes);
+  std::ostringstream text;
+  auto read_pairs = [&](int count) {
+    text << count << " pairs\n";
+    for (int i = 0; i < count; ++i) {
+      text << reader.read_string().value_or("?");
+      text << "=" << reader.read_string().value_or("?") << "\n";
+    }
+  };
+  const int window_pairs = reader.read_integer().value_or(-1);
+  (void)reader.read_integer();  // the window's class
+  read_pairs(window_pairs);
+  const int controls = reader.read_integer().value_or(-1);
+  for (int i = 0; i < controls; ++i) {
+    (void)reader.read_integer();  // the control's class
+    read_pairs(reader.read_integer().value_or(-1));
+  }
+  text << "bindings " << reader.read_integer().value_or(-1) << (reader.at_end() ? "" : " and more") << "\n";
+  return text.str();
+}
+
+// A window's source names only what differs from the definition defaults:
+// the application's About window stores what it stores with every control
+// property written out.
+TEST_F(CodegenTest, DefaultsLeftOutOfAWindowsSourceAreStoredAsIfWritten) {
+  std::vector<std::string> application;
+  for (const auto& entry : std::filesystem::directory_iterator(std::string(Z_SOURCE_DIR) + "/app"))
+    if (entry.path().extension() == ".zs") application.push_back("app/" + entry.path().filename().string());
+  const std::string stored = about_window_pairs(application);
+  EXPECT_NE(stored.find("Index=-2147483648\nTabPanelIndex=0\nVisible=True\nBalloonHelp=\n"), std::string::npos);
+  EXPECT_EQ(stored, about_window_pairs({"tests/compiler/about_window_explicit.zs"}));
 }
 
 struct Hook {

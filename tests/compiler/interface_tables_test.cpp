@@ -8,6 +8,8 @@
 #include <set>
 #include <string>
 
+#include "compiler/definition_defaults.h"
+#include "compiler/names.h"
 #include "compiler/runtime_interface.h"
 #include "runtime/interface/interface.h"
 #include "tests/compiler/compile_helpers.h"
@@ -105,4 +107,18 @@ TEST(InterfaceTables, DeclaresEveryRoutineTheImageEntryCalls) {
   for (const char* name : {"Win32InstallPlugins", "RuntimeInit", "RuntimeCreateWindow", "RuntimeRun",
                            "RuntimeStackCheck", "RuntimeBackgroundTask", "RuntimeControlFetch", "RuntimeCloseWindow"})
     EXPECT_TRUE(routines.count(name)) << name;
+}
+
+// A default whose class or property is misspelt would silently store nothing.
+TEST(InterfaceTables, DefinitionDefaultsNamePropertiesADefinitionCanSet) {
+  const test::Compiled compiled = test::check_text("", zc::runtime_tables());
+  ASSERT_TRUE(compiled.semantics) << compiled.errors;
+  for (const zc::DefinitionDefault& entry : zc::k_definition_defaults) {
+    const auto found = compiled.semantics->runtime_classes.find(zc::name_key(entry.class_name));
+    ASSERT_NE(found, compiled.semantics->runtime_classes.end()) << entry.class_name;
+    const zc::Symbol* property = found->second->find_member(entry.property);
+    EXPECT_TRUE(property && property->kind == zc::SymbolKind::Property && !property->read_only &&
+                !property->takes_arguments())
+        << entry.class_name << "." << entry.property;
+  }
 }

@@ -16,11 +16,11 @@ struct Lexed {
   int error_count = 0;
 };
 
-Lexed lex(const std::string& text) {
+Lexed lex(const std::string& text, int error_limit = zc::Diagnostics::k_error_limit) {
   static zc::SourceFile file;  // tokens view the text, so it must outlive the call
   file = zc::SourceFile{"t.zs", text};
   std::ostringstream out;
-  zc::Diagnostics diagnostics(out);
+  zc::Diagnostics diagnostics(out, error_limit);
   Lexed result;
   result.tokens = zc::tokenize(file, diagnostics);
   result.errors = out.str();
@@ -139,4 +139,34 @@ TEST(Lexer, StopsAtTheErrorLimit) {
   EXPECT_EQ(lexed.error_count, zc::Diagnostics::k_error_limit);
   EXPECT_NE(lexed.errors.find("too many errors, stopping"), std::string::npos);
   EXPECT_EQ(lexed.tokens.back().kind, K::EndOfFile);
+  EXPECT_EQ(lex(std::string(50, '$'), 0).error_count, 50) << "a limit of 0 reports every error";
+  EXPECT_EQ(lex(std::string(50, '$'), 3).error_count, 3);
+}
+
+// The names a conditional program keeps, and its first error.
+TEST(Lexer, ConditionalCompilationKeepsTheLinesOfThisPlatform) {
+  struct Case {
+    const char* text;
+    const char* kept;
+    const char* first_error;
+  } cases[] = {
+      {"#If TargetWin32 Then\na\n#Else\nb $ \"\n#EndIf\nc\n", "a c", ""},
+      {"#if not TargetWin32 then\na\n#else\nb\n#endif\n", "b", ""},
+      {"#If False Then\n  #If True Then\na\n  #Else\nb\n  #EndIf\n#Else\nc\n#EndIf\n", "c", ""},
+      {"#If TargetMacOS Then\n#pragma Anything\n#EndIf\n#pragma x\n", "pragma x", ""},
+      {"#If Width > 3 Then\na\n#EndIf\n", "",
+       "t.zs:1:5: error: #If takes True, False, TargetWin32 or TargetMacOS, optionally after Not, and then Then"},
+      {"a\n#EndIf\n", "a", "t.zs:2:1: error: #EndIf without #If"},
+      {"#If True Then\n#Else\n#Else\n#EndIf\n", "", "t.zs:3:1: error: a second #Else for the #If at line 1"},
+      {"#If True Then\na\n", "a", "t.zs:1:1: error: '#EndIf' expected (to close '#If' at line 1)"},
+      {"a #If True Then\n", "a", "t.zs:1:3: error: a # directive stands at the start of its line"},
+  };
+  for (const Case& c : cases) {
+    const Lexed lexed = lex(c.text);
+    std::string kept;
+    for (const zc::Token& token : lexed.tokens)
+      if (token.kind == K::Identifier) kept += (kept.empty() ? "" : " ") + std::string(token.text);
+    EXPECT_EQ(kept, c.kept) << c.text;
+    EXPECT_EQ(lexed.errors.substr(0, lexed.errors.find('\n')), c.first_error) << c.text;
+  }
 }

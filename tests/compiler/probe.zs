@@ -227,7 +227,31 @@ Class Circle Inherits Shape
   End Function
 End Class
 
+' A method whose object loses its last other reference during the call.
+Dim Holder As Keeper
+Dim Farewells As String
+
+Class Keeper
+  Property Name As String
+  Sub Destructor()
+    Farewells = Farewells + "~" + Name
+  End Sub
+  Function Drop() As String
+    Holder = Nil
+    Return Farewells + "|" + Name
+  End Function
+End Class
+
 Class Objects
+  Function Dropped() As String
+    Holder = New Keeper
+    Holder.Name = "kept"
+    Dim seen As String = Holder.Drop()
+    seen = seen + "|" + Farewells
+    Farewells = ""
+    Return seen
+  End Function
+
   Function Areas() As Double
     Dim a As Area = New Circle(2.0)
     Dim s As Shape = New Shape

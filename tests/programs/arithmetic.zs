@@ -1,6 +1,14 @@
 ' Numbers, strings, arrays and loops, computed when the application opens
 ' and shown in two message boxes; then EndException, raised past a handler
 ' that takes every other exception, ends the program without a word.
+'
+' -19: Mod and \ before +; 7 \ -3 truncates; the largest Integer + 1 wraps
+' to -2^31 (shown divided by 2^16); And works on bits. 7: 1.5 * 5 truncated
+' when stored in an Integer.
+' expect: -19 -2 -32768 12 | 2 2.5 7 1024 1.5
+' 9, 6, 3 and 0 squared; 1000 halved nine times to 1; 8 * 8 > 50; 81 kept
+' by ReDim beside the new last element 400.
+' expect: abc-abc <=! 7 | 126 9 8 481
 Class Figures Inherits Application
   Function Integers() As String
     Dim a As Integer = 7

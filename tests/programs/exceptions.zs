@@ -2,6 +2,12 @@
 ' again from a handler; each local object is released exactly once on the
 ' way (its destructor counts). Then an exception nobody takes ends the
 ' program with the message the settings give.
+'
+' Three objects were made in frames that an exception left, and each was
+' released once, whether its own method's handler took the exception or a
+' caller's did.
+' expect: 2 3 4 released 3
+' expect: An exception of class NilObjectException was not handled.
 Dim Released As Integer
 
 Class Tracked
