@@ -7,6 +7,7 @@
 #include "runtime/interface/array_routines.h"
 #include "runtime/interface/control_routines.h"
 #include "runtime/interface/declarations.h"
+#include "runtime/interface/device_routines.h"
 #include "runtime/interface/exception_routines.h"
 #include "runtime/interface/listbox_interface.h"
 #include "runtime/interface/graphics_routines.h"
@@ -36,6 +37,7 @@ inline constexpr std::span<const RoutineDecl> routine_tables[] = {
     listbox_routines,
     menu_routines,
     graphics_routines,
+    device_routines,
     plugin_routines,
     timer_routines,
     socket_routines,
@@ -53,6 +55,7 @@ inline constexpr std::span<const BuiltinDecl> builtin_tables[] = {
     number_builtins,
     application_builtins,
     graphics_builtins,
+    device_builtins,
 };
 
 // The export table has this many slots; those beyond the declared routines

@@ -6,6 +6,7 @@
 
 #include "runtime/interface/control_members.h"
 #include "runtime/interface/declarations.h"
+#include "runtime/interface/device_members.h"
 #include "runtime/interface/graphics_members.h"
 #include "runtime/interface/listbox_interface.h"
 #include "runtime/interface/menu_members.h"
@@ -103,9 +104,11 @@ inline constexpr ClassDecl runtime_classes[] = {
      menu_item_events},
     {"QuitMenuItem", "ZTQuitMenuItem", "MenuItem", menu_item_fields::instance_size, {}, {}, {}},
     // The application and the devices, files and streams.
-    {"Application", "ZTApplication", "", 28, {}, {}, application_events},
-    {"Clipboard", "ZTClipboard", "", 32, {}, {}, {}},
-    {"PrinterSetup", "ZTPrinterSetup", "", 32, {}, {}, {}},
+    {"Application", "ZTApplication", "", 28, application_properties, {}, application_events},
+    {"Clipboard", "ZTClipboard", "", clipboard_fields::instance_size, clipboard_properties, clipboard_methods, {}},
+    {"PrinterSetup", "ZTPrinterSetup", "", printer_setup_fields::instance_size, printer_setup_properties,
+     printer_setup_methods, {}},
+    {"Screen", "ZTScreen", "", screen_fields::instance_size, screen_properties, {}, {}},
     {"FolderItem", "ZTFolderItem", "", 32, {}, {}, {}},
     {"TextOutputStream", "ZTTextOutputStream", "", 32, {}, {}, {}},
     {"TextInputStream", "ZTTextInputStream", "", 1060, {}, {}, {}},
@@ -115,7 +118,7 @@ inline constexpr ClassDecl runtime_classes[] = {
     // only hold the words of their descriptors.
     {"Movie", "ZTMovie", "", 20, {}, {}, {}},
     {"Sound", "ZTSound", "", 24, {}, {}, {}},
-    {"MouseCursor", "ZTMouseCursor", "", 24, {}, {}, {}},
+    {"MouseCursor", "ZTMouseCursor", "", mouse_cursor_fields::instance_size, {}, {}, {}},
     {"Database", "ZTDatabase", "", 28, {}, {}, {}},
     // Named by the events of windows and the application; drag and drop and
     // the events of another platform have no members here.
