@@ -26,6 +26,7 @@ std::unique_ptr<Semantics> check(Program& program, const RuntimeInterface& runti
 void Checker::run() {
   import_runtime();
   import_builtins();
+  import_plugin_methods();
   declare_classes();
   for (Unit& unit : m_program.units) declare_globals(unit);
   for (auto& [info, file] : m_program_classes) {
@@ -196,6 +197,18 @@ void Checker::import_builtins() {
     symbol->type = symbol->signature.result;
     symbol->routine = builtin.routine;
     m_builtins[name_key(builtin.name)].push_back(symbol);
+  }
+}
+
+// Plug-ins' global methods are called like built-in functions.
+void Checker::import_plugin_methods() {
+  for (const zif::MethodDecl& method : m_runtime.global_methods) {
+    auto parsed = runtime_signature(method.declaration, "plug-in method", false);
+    if (!parsed) continue;
+    Symbol* symbol = m_symbols.make(SymbolKind::Routine, parsed->first, parsed->second.result, {});
+    symbol->signature = parsed->second;
+    symbol->routine = method.routine;
+    m_builtins[name_key(parsed->first)].push_back(symbol);
   }
 }
 

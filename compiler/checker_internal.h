@@ -36,6 +36,7 @@ class Checker {
   const Type* runtime_type(std::string_view name, std::string_view where);
   const Type* type_of_letter(char letter);
   void import_builtins();
+  void import_plugin_methods();
 
   // Declarations (checker.cpp).
   void declare_classes();

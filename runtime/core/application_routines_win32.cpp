@@ -13,6 +13,8 @@
 #include "runtime/core/message_box.h"
 #include "runtime/core/native_destructors.h"
 #include "runtime/core/periodic_tasks.h"
+#include "runtime/core/plugin_installation.h"
+#include "runtime/core/plugin_registry.h"
 #include "runtime/core/runtime_init.h"
 #include "runtime/core/runtime_message.h"
 #include "runtime/core/tick_clock.h"
@@ -23,6 +25,7 @@
 #include "runtime/ui/menu_item_object.h"
 #include "runtime/ui/menu_events_win32.h"
 #include "runtime/ui/native_windows.h"
+#include "runtime/ui/plugin_control_kinds.h"
 #include "runtime/ui/timer_list.h"
 #include "runtime/ui/window_list.h"
 #include "runtime/ui/window_object.h"
@@ -57,12 +60,14 @@ class SystemStartup final : public zrt::StartupPlatform {
     zrt::install_timers();
     zrt::install_sockets(&zrt::make_winsock_connection);
   }
-  // FIXME: install the plug-ins that Win32InstallPlugins recorded.
-  void install_plugins() override {}
+  void install_plugins() override {
+    zrt::install_recorded_plugins();
+    zrt::give_plugin_controls_kinds();
+  }
   std::string resolve_deferred_imports() override {
     zrt::LoadedImage& image = zrt::loaded_image();
     zrt::LoadError error;
-    if (zrt::link_member_imports(image.deferred_imports, image.code1, &zrt::find_runtime_class, error)) return {};
+    if (zrt::link_member_imports(image.deferred_imports, image.code1, &zrt::find_class_by_name, error)) return {};
     return error.message;
   }
   // A definition that cannot be read is reported; the application runs
