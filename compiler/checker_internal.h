@@ -45,6 +45,7 @@ class Checker {
   void declare_property(ClassInfo& info, VariableDecl& property);
   void declare_method(ClassInfo& info, MethodDecl& method);
   void declare_control(ClassInfo& info, ControlDecl& control);
+  [[nodiscard]] bool may_sit_in_window(const ClassInfo* member_class) const;
   void declare_member(ClassInfo& info, Symbol* symbol);
   void declare_globals(Unit& unit);
   void declare_constant(ConstDecl& constant, std::map<std::string, const Symbol*>& into);

@@ -19,11 +19,14 @@
 #include "runtime/core/runtime_message.h"
 #include "runtime/core/tick_clock.h"
 #include "runtime/interface/exports.h"
+#include "runtime/net/socket_connection_win32.h"
+#include "runtime/net/socket_object.h"
 #include "runtime/ui/keyboard.h"
 #include "runtime/ui/menu_item_object.h"
 #include "runtime/ui/menu_events_win32.h"
 #include "runtime/ui/native_windows.h"
 #include "runtime/ui/plugin_control_kinds.h"
+#include "runtime/ui/timer_list.h"
 #include "runtime/ui/window_list.h"
 #include "runtime/ui/window_object.h"
 
@@ -54,6 +57,8 @@ class SystemStartup final : public zrt::StartupPlatform {
     // An item the program makes itself holds texts too, with or without a
     // menu bar.
     zrt::set_native_destructor("MenuItem", &zrt::release_menu_item_fields);
+    zrt::install_timers();
+    zrt::install_sockets(&zrt::make_winsock_connection);
   }
   void install_plugins() override {
     zrt::install_recorded_plugins();

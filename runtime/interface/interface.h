@@ -17,8 +17,10 @@
 #include "runtime/interface/object_routines.h"
 #include "runtime/interface/plugin_routines.h"
 #include "runtime/interface/runtime_classes.h"
+#include "runtime/interface/socket_members.h"
 #include "runtime/interface/string_routines.h"
 #include "runtime/interface/text_routines.h"
+#include "runtime/interface/timer_members.h"
 #include "runtime/interface/window_routines.h"
 
 namespace zif {
@@ -39,10 +41,14 @@ inline constexpr std::span<const RoutineDecl> routine_tables[] = {
     device_routines,
     file_routines,
     plugin_routines,
+    timer_routines,
+    socket_routines,
 };
 
 inline constexpr std::span<const ClassDecl> class_tables[] = {
     runtime_classes,
+    timer_classes,
+    socket_classes,
 };
 
 // Each subsystem declares its built-in functions beside their routines.
