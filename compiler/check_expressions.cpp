@@ -171,7 +171,11 @@ const Type* Checker::check_call(CallExpr& call) {
   // A property or variable that cannot be called does not hide a built-in
   // that can: a window's Left property leaves Left("abc", 2) to the built-in.
   name.symbol = lookup(name.name);
-  if ((!name.symbol || !name.symbol->is_callable()) && m_builtins.count(name_key(name.name))) {
+  // A runtime class that shares its name with a built-in is called, not
+  // cast to: Screen(0) gives the first screen.
+  const bool runtime_class = name.symbol && name.symbol->kind == SymbolKind::Class && name.symbol->class_info &&
+                             name.symbol->class_info->is_runtime;
+  if ((!name.symbol || !name.symbol->is_callable() || runtime_class) && m_builtins.count(name_key(name.name))) {
     name.symbol = nullptr;
     return check_builtin_call(call, name.name);
   }

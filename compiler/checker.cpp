@@ -10,6 +10,10 @@
 #include "compiler/names.h"
 #include "compiler/parser.h"
 #include "compiler/text_format.h"
+#include "runtime/interface/window_members.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace zc {
 
@@ -22,6 +26,7 @@ std::unique_ptr<Semantics> check(Program& program, const RuntimeInterface& runti
 void Checker::run() {
   import_runtime();
   import_builtins();
+  import_plugin_methods();
   declare_classes();
   for (Unit& unit : m_program.units) declare_globals(unit);
   for (auto& [info, file] : m_program_classes) {
@@ -195,6 +200,18 @@ void Checker::import_builtins() {
   }
 }
 
+// Plug-ins' global methods are called like built-in functions.
+void Checker::import_plugin_methods() {
+  for (const zif::MethodDecl& method : m_runtime.global_methods) {
+    auto parsed = runtime_signature(method.declaration, "plug-in method", false);
+    if (!parsed) continue;
+    Symbol* symbol = m_symbols.make(SymbolKind::Routine, parsed->first, parsed->second.result, {});
+    symbol->signature = parsed->second;
+    symbol->routine = method.routine;
+    m_builtins[name_key(parsed->first)].push_back(symbol);
+  }
+}
+
 const ClassInfo* Checker::runtime_class(std::string_view name) const {
   auto found = m_classes.find(name_key(name));
   return found != m_classes.end() && found->second->is_runtime ? found->second : nullptr;
@@ -298,10 +315,16 @@ void Checker::declare_method(ClassInfo& info, MethodDecl& method) {
   declare_member(info, symbol);
 }
 
+// Controls, and the runtime's classes that a window places without a pane.
+bool Checker::may_sit_in_window(const ClassInfo* member_class) const {
+  if (is_subclass_of(member_class, runtime_class("Control"))) return true;
+  return std::any_of(std::begin(zif::paneless_window_member_classes), std::end(zif::paneless_window_member_classes),
+                     [&](std::string_view name) { return is_subclass_of(member_class, runtime_class(name)); });
+}
+
 void Checker::declare_control(ClassInfo& info, ControlDecl& control) {
   const ClassInfo* control_class = resolve_class(control.class_name, "control class");
-  const ClassInfo* root = runtime_class("Control");
-  if (control_class && root && !is_subclass_of(control_class, root)) {
+  if (control_class && !may_sit_in_window(control_class)) {
     error(control.class_name.pos, text::format("'{}' is not a control class", control_class->name));
     control_class = nullptr;
   }

@@ -36,6 +36,7 @@ class Checker {
   const Type* runtime_type(std::string_view name, std::string_view where);
   const Type* type_of_letter(char letter);
   void import_builtins();
+  void import_plugin_methods();
 
   // Declarations (checker.cpp).
   void declare_classes();
@@ -44,6 +45,7 @@ class Checker {
   void declare_property(ClassInfo& info, VariableDecl& property);
   void declare_method(ClassInfo& info, MethodDecl& method);
   void declare_control(ClassInfo& info, ControlDecl& control);
+  [[nodiscard]] bool may_sit_in_window(const ClassInfo* member_class) const;
   void declare_member(ClassInfo& info, Symbol* symbol);
   void declare_globals(Unit& unit);
   void declare_constant(ConstDecl& constant, std::map<std::string, const Symbol*>& into);

@@ -4,21 +4,9 @@
 #include <filesystem>
 
 #include "compiler/codegen_internal.h"
+#include "compiler/plugin_classes.h"
 
 namespace zc {
-
-namespace {
-
-std::filesystem::path find_library(const std::string& name, const std::vector<std::string>& paths) {
-  for (const std::string& directory : paths) {
-    const std::filesystem::path candidate = std::filesystem::path(directory) / name;
-    if (std::filesystem::is_regular_file(candidate)) return std::filesystem::absolute(candidate);
-  }
-  if (std::filesystem::is_regular_file(name)) return std::filesystem::absolute(name);
-  return {};
-}
-
-}  // namespace
 
 void CodeGenerator::write_plugins() {
   std::vector<std::pair<const PluginDecl*, const SourceFile*>> plugins;
@@ -27,7 +15,7 @@ void CodeGenerator::write_plugins() {
   for (std::size_t i = 0; i < plugins.size(); ++i) {
     const PluginDecl& plugin = *plugins[i].first;
     m_file = plugins[i].second;
-    const std::filesystem::path path = find_library(plugin.path, m_options.library_paths);
+    const std::filesystem::path path = find_plugin_library(plugin.path, m_options.library_paths);
     const std::string name = std::filesystem::path(plugin.path).filename().string();
     if (path.empty()) {
       error(plugin.pos, "cannot find the plug-in file '" + plugin.path + "' (use -L to name its folder)");

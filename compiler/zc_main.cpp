@@ -19,6 +19,7 @@
 #include "compiler/image_packer.h"
 #include "compiler/lexer.h"
 #include "compiler/parser.h"
+#include "compiler/plugin_classes.h"
 
 namespace {
 
@@ -159,7 +160,9 @@ int main(int argc, char** argv) {
   }
   // Checking a tree with syntax errors would mostly report their consequences.
   if (diagnostics.error_count() > 0) return 1;
-  const zc::RuntimeInterface runtime = zc::runtime_tables();
+  zc::RuntimeInterface runtime = zc::runtime_tables();
+  zc::add_plugin_classes(runtime, program, options.codegen.library_paths, diagnostics);
+  if (diagnostics.error_count() > 0) return 1;
   const auto semantics = zc::check(program, runtime, diagnostics);
   if (diagnostics.error_count() > 0) return 1;
   const bool builds = options.want_dat || !options.runtime.empty();

@@ -16,6 +16,7 @@ struct ApplicationState {
   std::string default_font_name = "System";
   std::int16_t default_font_size = 12;
   ObjectRef application;
+  ObjectRef mouse_cursor;            // the application's MouseCursor, shown over every window
   bool quit = false;                 // the event loop ends after the current turn
   bool loop_running = false;
   bool multiple_document = false;

@@ -13,14 +13,20 @@
 #include "runtime/core/message_box.h"
 #include "runtime/core/native_destructors.h"
 #include "runtime/core/periodic_tasks.h"
+#include "runtime/core/plugin_installation.h"
+#include "runtime/core/plugin_registry.h"
 #include "runtime/core/runtime_init.h"
 #include "runtime/core/runtime_message.h"
 #include "runtime/core/tick_clock.h"
 #include "runtime/interface/exports.h"
+#include "runtime/net/socket_connection_win32.h"
+#include "runtime/net/socket_object.h"
 #include "runtime/ui/keyboard.h"
 #include "runtime/ui/menu_item_object.h"
 #include "runtime/ui/menu_events_win32.h"
 #include "runtime/ui/native_windows.h"
+#include "runtime/ui/plugin_control_kinds.h"
+#include "runtime/ui/timer_list.h"
 #include "runtime/ui/window_list.h"
 #include "runtime/ui/window_object.h"
 
@@ -51,13 +57,17 @@ class SystemStartup final : public zrt::StartupPlatform {
     // An item the program makes itself holds texts too, with or without a
     // menu bar.
     zrt::set_native_destructor("MenuItem", &zrt::release_menu_item_fields);
+    zrt::install_timers();
+    zrt::install_sockets(&zrt::make_winsock_connection);
   }
-  // FIXME: install the plug-ins that Win32InstallPlugins recorded.
-  void install_plugins() override {}
+  void install_plugins() override {
+    zrt::install_recorded_plugins();
+    zrt::give_plugin_controls_kinds();
+  }
   std::string resolve_deferred_imports() override {
     zrt::LoadedImage& image = zrt::loaded_image();
     zrt::LoadError error;
-    if (zrt::link_member_imports(image.deferred_imports, image.code1, &zrt::find_runtime_class, error)) return {};
+    if (zrt::link_member_imports(image.deferred_imports, image.code1, &zrt::find_class_by_name, error)) return {};
     return error.message;
   }
   // A definition that cannot be read is reported; the application runs

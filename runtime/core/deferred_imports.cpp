@@ -2,6 +2,7 @@
 #include "runtime/core/deferred_imports.h"
 
 #include "runtime/core/name_equality.h"
+#include "runtime/core/plugin_registry.h"
 #include "runtime/core/strings.h"
 
 #include <string>
@@ -34,10 +35,9 @@ MemberImport split_member_import(std::string_view name) {
 }
 
 CodeAddress member_import_target(const MemberImport& import, NamedClassLookup find_class) {
-  // FIXME: an empty class name, or a class that does not exist, looks in
-  // the global plug-in methods once plug-ins register them.
   const ClassRecord* record = import.class_name.empty() ? nullptr : find_class(import.class_name);
-  if (record == nullptr) return 0;
+  // Without a class, methods are the plug-ins' global methods.
+  if (record == nullptr) return import.kind == 'M' || import.kind == 'W' ? find_global_plugin_method(import.member) : 0;
   switch (import.kind) {
     case 'M': {
       const MethodEntry* method = find_method(record, import.member);

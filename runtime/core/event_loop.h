@@ -24,6 +24,10 @@ void run_idle_work();
 // keeps the loop from waiting while it is registered.
 void add_polling_service();
 void remove_polling_service();
+// A service whose need for turns comes and goes with its own state (a timer
+// switched on, a socket with work pending) answers this test each turn.
+using PollTest = bool (*)();
+void register_poll_test(PollTest test);
 [[nodiscard]] bool loop_must_poll();
 
 // The keyboard and menu-shortcut handling sees each message before it is

@@ -1,5 +1,5 @@
 // The services that join the event loop: idle routines, polling services
-// and the message filter.
+// and poll tests, and the message filter.
 #include "runtime/core/event_loop.h"
 
 #include "runtime/core/assert.h"
@@ -18,6 +18,11 @@ MessageFilter g_message_filter = nullptr;
 std::vector<IdleRoutine>& idle_routines() {
   static std::vector<IdleRoutine> routines;
   return routines;
+}
+
+std::vector<PollTest>& poll_tests() {
+  static std::vector<PollTest> tests;
+  return tests;
 }
 
 }  // namespace
@@ -45,7 +50,14 @@ void remove_polling_service() {
   --g_polling_services;
 }
 
-bool loop_must_poll() { return g_polling_services > 0 || has_periodic_tasks(); }
+void register_poll_test(PollTest test) {
+  if (std::find(poll_tests().begin(), poll_tests().end(), test) == poll_tests().end()) poll_tests().push_back(test);
+}
+
+bool loop_must_poll() {
+  return g_polling_services > 0 || has_periodic_tasks() ||
+         std::any_of(poll_tests().begin(), poll_tests().end(), [](PollTest test) { return test(); });
+}
 
 void set_message_filter(MessageFilter filter) { g_message_filter = filter; }
 

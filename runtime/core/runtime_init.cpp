@@ -3,16 +3,13 @@
 
 #include "runtime/core/application.h"
 #include "runtime/core/class_table.h"
+#include "runtime/core/plugin_registry.h"
 
 namespace zrt {
 namespace {
 
-// Application descriptors name runtime classes by name; plug-in classes
-// and controls join this lookup when plug-ins exist.
-ClassRecord* find_named_class(std::string_view name) { return find_runtime_class(name); }
-
 bool build_application_tables(StartupPlatform& platform, MemoryView& data, Address descriptor) {
-  const ClassTableBuild classes = build_class_table(data, descriptor, &find_named_class);
+  const ClassTableBuild classes = build_class_table(data, descriptor, &find_class_by_name);
   if (!classes.trace.empty()) platform.write_debug_trace(classes.trace);
   if (!classes.built) {
     platform.show_failure(classes.error);

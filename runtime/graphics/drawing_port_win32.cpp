@@ -36,7 +36,7 @@ DrawingPort::~DrawingPort() {
 DrawingPort* DrawingPort::current() { return g_current_port; }
 
 void DrawingPort::detach_target() {
-  if (g_current_port == this) finish();
+  set_aside();
   m_target = nullptr;
   m_owned_target.reset();
 }
@@ -55,6 +55,10 @@ HDC DrawingPort::prepare_text() {
 
 void DrawingPort::drew() {
   if (m_target != nullptr) m_target->pixels_changed();
+}
+
+void DrawingPort::set_aside() {
+  if (g_current_port == this) finish();
 }
 
 void DrawingPort::become_current() {

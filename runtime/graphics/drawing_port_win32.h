@@ -42,6 +42,9 @@ class DrawingPort {
   [[nodiscard]] HDC prepare_text();
   // After drawing: the target's cached copies of its pixels go stale.
   void drew();
+  // Gives the context back now if this is the current port, so the next
+  // drawing call prepares it afresh (a printer's new page).
+  void set_aside();
 
   // Select into the prepared context either a pen of ForeColor and
   // PenWidth with the null brush (outlines), or the null pen with a brush of

@@ -209,9 +209,13 @@ void graphicsPixelSetter(ZObject* graphics, std::int32_t x, std::int32_t y, std:
   });
 }
 
+// The port lets go of the context first: a new page may start with the
+// context's objects and mapping reset, and the port selects its own again.
 void RuntimeGraphicsNextPage(ZObject* graphics) {
   DrawingPort* port = zrt::port_of(graphics);
-  if (port != nullptr && port->target() != nullptr) port->target()->next_page();
+  if (port == nullptr || port->target() == nullptr) return;
+  port->set_aside();
+  port->target()->next_page();
 }
 
 // Alert icons belong to another platform's drawing model: they draw nothing.

@@ -7,7 +7,9 @@
 #include "runtime/interface/array_routines.h"
 #include "runtime/interface/control_routines.h"
 #include "runtime/interface/declarations.h"
+#include "runtime/interface/device_routines.h"
 #include "runtime/interface/exception_routines.h"
+#include "runtime/interface/file_routines.h"
 #include "runtime/interface/listbox_interface.h"
 #include "runtime/interface/graphics_routines.h"
 #include "runtime/interface/menu_routines.h"
@@ -15,8 +17,10 @@
 #include "runtime/interface/object_routines.h"
 #include "runtime/interface/plugin_routines.h"
 #include "runtime/interface/runtime_classes.h"
+#include "runtime/interface/socket_members.h"
 #include "runtime/interface/string_routines.h"
 #include "runtime/interface/text_routines.h"
+#include "runtime/interface/timer_members.h"
 #include "runtime/interface/window_routines.h"
 
 namespace zif {
@@ -34,11 +38,17 @@ inline constexpr std::span<const RoutineDecl> routine_tables[] = {
     listbox_routines,
     menu_routines,
     graphics_routines,
+    device_routines,
+    file_routines,
     plugin_routines,
+    timer_routines,
+    socket_routines,
 };
 
 inline constexpr std::span<const ClassDecl> class_tables[] = {
     runtime_classes,
+    timer_classes,
+    socket_classes,
 };
 
 // Each subsystem declares its built-in functions beside their routines.
@@ -47,6 +57,8 @@ inline constexpr std::span<const BuiltinDecl> builtin_tables[] = {
     number_builtins,
     application_builtins,
     graphics_builtins,
+    device_builtins,
+    file_builtins,
 };
 
 // The export table has this many slots; those beyond the declared routines

@@ -6,6 +6,8 @@
 
 #include "runtime/interface/control_members.h"
 #include "runtime/interface/declarations.h"
+#include "runtime/interface/device_members.h"
+#include "runtime/interface/file_members.h"
 #include "runtime/interface/graphics_members.h"
 #include "runtime/interface/listbox_interface.h"
 #include "runtime/interface/menu_members.h"
@@ -103,19 +105,26 @@ inline constexpr ClassDecl runtime_classes[] = {
      menu_item_events},
     {"QuitMenuItem", "ZTQuitMenuItem", "MenuItem", menu_item_fields::instance_size, {}, {}, {}},
     // The application and the devices, files and streams.
-    {"Application", "ZTApplication", "", 28, {}, {}, application_events},
-    {"Clipboard", "ZTClipboard", "", 32, {}, {}, {}},
-    {"PrinterSetup", "ZTPrinterSetup", "", 32, {}, {}, {}},
-    {"FolderItem", "ZTFolderItem", "", 32, {}, {}, {}},
-    {"TextOutputStream", "ZTTextOutputStream", "", 32, {}, {}, {}},
-    {"TextInputStream", "ZTTextInputStream", "", 1060, {}, {}, {}},
+    {"Application", "ZTApplication", "", 28, application_properties, {}, application_events},
+    {"Clipboard", "ZTClipboard", "", clipboard_fields::instance_size, clipboard_properties, clipboard_methods, {}},
+    {"PrinterSetup", "ZTPrinterSetup", "", printer_setup_fields::instance_size, printer_setup_properties,
+     printer_setup_methods, {}},
+    {"Screen", "ZTScreen", "", screen_fields::instance_size, screen_properties, {}, {}},
+    {"FolderItem", "ZTFolderItem", "", folder_item_fields::instance_size, folder_item_properties,
+     folder_item_methods, {}},
+    {"TextOutputStream", "ZTTextOutputStream", "", text_output_fields::instance_size, text_output_stream_properties,
+     text_output_stream_methods, {}},
+    {"TextInputStream", "ZTTextInputStream", "", text_input_fields::instance_size, text_input_stream_properties,
+     text_input_stream_methods, {}},
+    {"BinaryStream", "ZTBinaryStream", "", binary_stream_fields::instance_size, binary_stream_properties,
+     binary_stream_methods, {}},
     {"Picture", "ZTPicture", "", picture_fields::instance_size, picture_properties, picture_methods, {}},
     {"Graphics", "ZTGraphics", "", graphics_fields::instance_size, graphics_properties, graphics_methods, {}},
     // Project objects the image may carry; until their subsystems exist they
     // only hold the words of their descriptors.
     {"Movie", "ZTMovie", "", 20, {}, {}, {}},
     {"Sound", "ZTSound", "", 24, {}, {}, {}},
-    {"MouseCursor", "ZTMouseCursor", "", 24, {}, {}, {}},
+    {"MouseCursor", "ZTMouseCursor", "", mouse_cursor_fields::instance_size, {}, {}, {}},
     {"Database", "ZTDatabase", "", 28, {}, {}, {}},
     // Named by the events of windows and the application; drag and drop and
     // the events of another platform have no members here.

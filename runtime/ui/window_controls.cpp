@@ -66,12 +66,12 @@ bool read_properties(DefinitionStream& stream, ZObject* control, ControlDefiniti
   return true;
 }
 
+// Controls and the members without pane (timers, sockets) alike keep the
+// Index they were registered with.
 void register_control(WindowControlState& state, ZObject* control, std::int32_t index, std::string_view key) {
-  if (is_control(control)) {
-    const ControlFields registered(control);
-    registered.set_record(fields::container, enclosing_canvas(state.table, control));
-    registered.set_value(fields::key_index, index);
-  }
+  const ControlFields registered(control);
+  if (is_control(control)) registered.set_record(fields::container, enclosing_canvas(state.table, control));
+  registered.set_value(fields::key_index, index);
   state.table.insert(key, control);
 }
 
@@ -197,15 +197,16 @@ ZObject* clone_window_control(ZObject* window, std::string_view name) {
   }
   ZObject* original = find_control(&state->table, control_key(definition->name, definition->index));
   state->table.insert(key, share_object(clone));
-  if (is_control(clone)) {
-    const ControlFields member(clone);
-    member.set_value(fields::key_index, index);
-    if (original != nullptr && is_control(original))
-      member.set_value(fields::container, ControlFields(original).value<Word>(fields::container));
-  }
+  const ControlFields member(clone);
+  member.set_value(fields::key_index, index);
+  if (is_control(clone) && original != nullptr && is_control(original))
+    member.set_value(fields::container, ControlFields(original).value<Word>(fields::container));
   for (const auto& [property, value] : definition->properties) set_property_from_text(clone, property, value);
-  ControlFields(clone).set_value(fields::index, index);
-  make_pane(clone);
+  // A member without pane (a timer, a socket) keeps its own fields there.
+  if (is_control(clone)) {
+    ControlFields(clone).set_value(fields::index, index);
+    make_pane(clone);
+  }
   raise_event(clone, "Open");
   return clone;
 }

@@ -7,6 +7,7 @@
 #include "runtime/core/application.h"
 #include "runtime/core/events.h"
 #include "runtime/core/objects.h"
+#include "runtime/graphics/cursors_win32.h"
 #include "runtime/graphics/graphics_objects_win32.h"
 #include "runtime/graphics/window_target_win32.h"
 #include "runtime/ui/control_object.h"
@@ -175,10 +176,10 @@ void on_tracking_limits(HWND handle, MINMAXINFO& limits) {
   replace(limits.ptMaxTrackSize.y, zif::window_fields::max_height);
 }
 
-LRESULT on_set_cursor(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
-  // FIXME: the cursor of the pane under the pointer, and the window's
-  // MouseCursor, once panes and cursors exist.
-  if (LOWORD(lparam) == HTCLIENT) ::SetCursor(::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
+// FIXME: the cursor of the control under the pointer, once panes keep one.
+LRESULT on_set_cursor(NativeWindow& native, HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (LOWORD(lparam) == HTCLIENT)
+    ::SetCursor(cursor_over_window(WindowFields(native.window.get()).reference(zif::window_fields::mouse_cursor)));
   return ::DefWindowProcA(handle, message, wparam, lparam);
 }
 
@@ -206,7 +207,7 @@ LRESULT CALLBACK top_level_window_procedure(HWND handle, UINT message, WPARAM wp
     case WM_DESTROY: on_destroy(handle); break;
     case WM_ERASEBKGND: return on_erase_background(handle, reinterpret_cast<HDC>(wparam));
     case WM_GETMINMAXINFO: on_tracking_limits(handle, *reinterpret_cast<MINMAXINFO*>(lparam)); return 0;
-    case WM_SETCURSOR: return on_set_cursor(handle, message, wparam, lparam);
+    case WM_SETCURSOR: return on_set_cursor(*native, handle, message, wparam, lparam);
     case WM_MOUSEACTIVATE: return on_mouse_activate(handle, message, wparam, lparam);
     case WM_LBUTTONDOWN: on_button_down(handle, wparam, lparam, false); return 0;
     case WM_RBUTTONDOWN: on_button_down(handle, wparam, lparam, true); return 0;

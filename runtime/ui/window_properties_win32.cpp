@@ -3,7 +3,9 @@
 // it. A nil window raises the nil-object exception, as any property access
 // through nil does.
 #include "runtime/core/exceptions.h"
+#include "runtime/graphics/cursors_win32.h"
 #include "runtime/interface/exports.h"
+#include "runtime/ui/native_window.h"
 #include "runtime/ui/native_windows.h"
 #include "runtime/ui/window_object.h"
 
@@ -170,9 +172,16 @@ void windowBalloonHelpSetter(ZObject* window, std::int32_t, ZString* text) {
   if (zrt::NativeWindow* native = fields_of.native()) zrt::show_window_tool_tip(*native);
 }
 
-// FIXME: change the cursor over the window once cursors exist.
+// With the pointer over the window's content the new cursor shows at once.
 void formMouseCursorSetter(ZObject* window, std::int32_t, ZObject* cursor) {
-  window_fields_of(window).store_reference(fields::mouse_cursor, cursor);
+  const zrt::WindowFields fields_of = window_fields_of(window);
+  fields_of.store_reference(fields::mouse_cursor, cursor);
+  const zrt::NativeWindow* native = fields_of.native();
+  POINT pointer{};
+  if (native == nullptr || !::GetCursorPos(&pointer)) return;
+  const auto handle = static_cast<HWND>(native->handle);
+  const HWND under = ::WindowFromPoint(pointer);
+  if (under == handle || ::IsChild(handle, under)) ::SetCursor(zrt::cursor_over_window(cursor));
 }
 
 std::int32_t windowMouseXGetter(ZObject* window, std::int32_t) {

@@ -1,6 +1,7 @@
 // Answering the system's dialogs: message boxes and the common file dialogs.
 // Both are dialogs of class "#32770": a message box shows its text in a
-// "Static" child, a file dialog has its file-name box as control 1148.
+// "Static" child, a file dialog has its file-name box as control 1148 and
+// its file-type box as control 1136.
 #include <thread>
 
 #include "tests/driver/gui_driver.h"
@@ -9,6 +10,7 @@ namespace driver {
 namespace {
 
 constexpr int k_file_name_box = 1148;
+constexpr int k_file_type_box = 1136;
 constexpr int k_message_text = 0xFFFF;  // the id message boxes give their text
 
 struct DialogSearch {
@@ -81,6 +83,21 @@ bool cancel_file_dialog(DWORD process_id, Timeout timeout) {
   if (!dialog) return false;
   ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
   return true;
+}
+
+std::optional<std::vector<std::string>> file_dialog_types(DWORD process_id, Timeout timeout) {
+  HWND dialog = wait_for_dialog(process_id, true, timeout);
+  if (!dialog) return std::nullopt;
+  HWND box = ::GetDlgItem(dialog, k_file_type_box);
+  std::vector<std::string> entries;
+  const LRESULT count = box ? ::SendMessageA(box, CB_GETCOUNT, 0, 0) : 0;
+  for (LRESULT i = 0; i < count; ++i) {
+    std::string entry(static_cast<std::size_t>(::SendMessageA(box, CB_GETLBTEXTLEN, i, 0)) + 1, '\0');
+    const LRESULT length = ::SendMessageA(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
+    entry.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+    entries.push_back(entry);
+  }
+  return entries;
 }
 
 }  // namespace driver

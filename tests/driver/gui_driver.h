@@ -54,6 +54,9 @@ std::optional<std::string> answer_message_box(DWORD process_id = 0, Timeout time
 // its file-name box and confirms it, or cancels. False when no dialog appears.
 bool choose_file(const std::string& path, DWORD process_id = 0, Timeout timeout = k_default_timeout);
 bool cancel_file_dialog(DWORD process_id = 0, Timeout timeout = k_default_timeout);
+// The entries of a file dialog's file-type box, once the dialog is there;
+// nothing when no dialog appears.
+std::optional<std::vector<std::string>> file_dialog_types(DWORD process_id = 0, Timeout timeout = k_default_timeout);
 
 // Pixels as 0x00RRGGBB, row by row from the top.
 struct Image {

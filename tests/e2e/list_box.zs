@@ -1,6 +1,7 @@
-' A window holding a list like the application's main list: 300 rows in
-' two columns under ten folders, and a disabled list with a selected row.
-' The window's title tells the test what the list's events did.
+' A window holding a list like the application's main list: a folder and
+' 299 rows of two cells (and a third cell beyond ColumnCount), and a
+' disabled list with a selected row. The window's title tells the test what
+' the list's events did; a double click opens the folder.
 Dim Changes As Integer
 Dim Doubles As Integer
 Dim Caught As String
@@ -36,6 +37,7 @@ Window Lists
     End Event
     Event DoubleClick()
       Doubles = Doubles + 1
+      If Not ListBox1.Expanded(0) Then ListBox1.Expanded(0) = True
       Report
     End Event
     Event ExpandRow(Row As Integer)
@@ -71,6 +73,8 @@ Window Lists
     ListBox1.AddFolder("folder")
     For i = 1 To 299
       ListBox1.AddRow(Str(1000 + i))
+      ListBox1.Cell(ListBox1.LastIndex, 1) = Str(i)
+      ListBox1.Cell(ListBox1.LastIndex, 2) = "hidden"
     Next
     ListBox2.AddRow("greyed")
     ListBox2.ListIndex = 0
