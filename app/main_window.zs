@@ -280,7 +280,7 @@ Window main Inherits Dialog
         Quit
         Return
       End If
-      InputStream = InputFile.OpenAsTextFile
+      InputStream = InputFile.OpenAsTextFile()
       If InputStream = Nil Then MsgBox "The file " + InputFile.Name + " cannot be opened."
     Loop Until InputStream <> Nil
     StaticText2.Text = InputFile.Name
@@ -293,10 +293,10 @@ Window main Inherits Dialog
   ' mode becomes a row of ListBox1 with the texts as Gaussian wrote them.
   Sub ProcessFiles()
     While Not InputStream.EOF
-      FreqLine = InputStream.ReadLine
+      FreqLine = InputStream.ReadLine()
       If InStr(1, FreqLine, Marker) > 0 Then
         For i = 1 To 4
-          ActivityLine = InputStream.ReadLine
+          ActivityLine = InputStream.ReadLine()
         Next
         FreqLine = ValuesOf(FreqLine)
         ActivityLine = ValuesOf(ActivityLine)
@@ -404,7 +404,7 @@ Window main Inherits Dialog
   ' A new text file at `item`, or Nil after a message naming it when it
   ' cannot be created; nothing is written then and the session goes on.
   Function CreatedTextFile(item As FolderItem) As TextOutputStream
-    Dim stream As TextOutputStream = item.CreateTextFile
+    Dim stream As TextOutputStream = item.CreateTextFile()
     If stream = Nil Then MsgBox "The file " + item.Name + " cannot be created."
     Return stream
   End Function
