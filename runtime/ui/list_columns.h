@@ -15,7 +15,7 @@ inline constexpr std::int32_t list_scroll_bar_width = 17;
 // percentage of the room beside the scroll bar ("50%"), or nothing (an
 // equal share of what is left); an item without digits ("*") counts 0. No
 // column takes more than is left, and the last takes what remains.
-void compute_column_widths(std::int32_t list_width, std::string_view specification,
+void compute_column_widths(std::int32_t list_width, std::string_view widths_text,
                            std::span<std::int16_t> widths);
 
 }  // namespace zrt

@@ -66,7 +66,7 @@ const std::vector<FileType> k_application_table{
 TEST(FileTypes, TheTypeIsTheFirstBestMatchOfThePathsEnding) {
   EXPECT_EQ(zrt::file_type_of_path("C:\\x\\calc.out", k_application_table), "GaussianFile (*.out)");
   EXPECT_EQ(zrt::file_type_of_path("C:\\x\\layout", k_application_table), "GaussianFile (*.out)");
-  EXPECT_EQ(zrt::file_type_of_path("C:\\x\\SPEC.TAB", k_application_table), "XYFile (*.tab)");
+  EXPECT_EQ(zrt::file_type_of_path("C:\\x\\PLOT.TAB", k_application_table), "XYFile (*.tab)");
   EXPECT_EQ(zrt::file_type_of_path("C:\\x\\a.txt", k_application_table), "");
   // An entry without extensions matches anything, but less than an ending.
   const std::vector<FileType> with_any{{"Any", "", "", ""}, {"Text", "", "TEXT", "txt;.doc"}, {"Any2", "", "", ""}};

@@ -74,7 +74,7 @@ TEST(ListSelection, AddsRemovesAndCountsRows) {
 TEST(ListColumns, WidthsFollowTheSpecification) {
   struct Case {
     std::int32_t list_width;
-    const char* specification;
+    const char* widths_text;
     std::vector<std::int16_t> widths;
   };
   const Case cases[] = {
@@ -88,8 +88,8 @@ TEST(ListColumns, WidthsFollowTheSpecification) {
   };
   for (const Case& c : cases) {
     std::vector<std::int16_t> widths(c.widths.size());
-    zrt::compute_column_widths(c.list_width, c.specification, widths);
-    EXPECT_EQ(widths, c.widths) << c.list_width << " \"" << c.specification << '"';
+    zrt::compute_column_widths(c.list_width, c.widths_text, widths);
+    EXPECT_EQ(widths, c.widths) << c.list_width << " \"" << c.widths_text << '"';
   }
 }
 
