@@ -124,14 +124,33 @@ struct UnaryExpr : Expr {
   ExprPtr operand;
 };
 
+// A chain of binary operators ("a + b - c ...") hangs down the left
+// operands, as long as the source writes it, so every phase walks a chain
+// link by link (binary_chain) rather than by one nested call per link.
 struct BinaryExpr : Expr {
   BinaryExpr(SourcePos pos, BinaryOp op, ExprPtr left, ExprPtr right)
       : Expr(ExprKind::Binary, pos), op(op), left(std::move(left)), right(std::move(right)) {}
+  ~BinaryExpr() override {
+    ExprPtr next = std::move(left);
+    while (next && next->kind == ExprKind::Binary) next = std::move(static_cast<BinaryExpr&>(*next).left);
+  }
+  BinaryExpr(const BinaryExpr&) = delete;
+  BinaryExpr& operator=(const BinaryExpr&) = delete;
   BinaryOp op;
   ExprPtr left;
   ExprPtr right;
   const Type* operand_type = nullptr;  // the type both sides are converted to
 };
+
+// The links of the chain that `top` heads, from `top` down to the last link,
+// whose left operand is no binary operation.
+template <typename Binary>
+std::vector<Binary*> binary_chain(Binary& top) {
+  std::vector<Binary*> links{&top};
+  while (links.back()->left && links.back()->left->kind == ExprKind::Binary)
+    links.push_back(static_cast<Binary*>(links.back()->left.get()));
+  return links;
+}
 
 struct IsAExpr : Expr {
   IsAExpr(SourcePos pos, ExprPtr object, TypeName class_name)

@@ -292,9 +292,13 @@ std::string dump_expression(const Expr* expression) {
       return std::string(unary->op == UnaryOp::Not ? "(Not " : "(- ") + dump_expression(unary->operand.get()) + ")";
     }
     case ExprKind::Binary: {
-      const auto* binary = static_cast<const BinaryExpr*>(expression);
-      return "(" + std::string(binary_spelling(binary->op)) + " " + dump_expression(binary->left.get()) + " " +
-             dump_expression(binary->right.get()) + ")";
+      const std::vector<const BinaryExpr*> links = binary_chain(*static_cast<const BinaryExpr*>(expression));
+      std::string text;
+      for (const BinaryExpr* link : links) text += "(" + std::string(binary_spelling(link->op)) + " ";
+      text += dump_expression(links.back()->left.get());
+      for (auto link = links.rbegin(); link != links.rend(); ++link)
+        text += " " + dump_expression((*link)->right.get()) + ")";
+      return text;
     }
     case ExprKind::IsA: {
       const auto* test = static_cast<const IsAExpr*>(expression);

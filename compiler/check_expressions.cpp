@@ -55,7 +55,7 @@ const Type* Checker::check_expression(Expr* expression) {
     case ExprKind::Member: type = check_member(static_cast<MemberExpr&>(*expression)); break;
     case ExprKind::Call: type = check_call(static_cast<CallExpr&>(*expression)); break;
     case ExprKind::Unary: type = check_unary(static_cast<UnaryExpr&>(*expression)); break;
-    case ExprKind::Binary: type = check_binary(static_cast<BinaryExpr&>(*expression)); break;
+    case ExprKind::Binary: type = check_binary_chain(static_cast<BinaryExpr&>(*expression)); break;
     case ExprKind::IsA: {
       auto& test = static_cast<IsAExpr&>(*expression);
       const Type* object = check_expression(test.object.get());
@@ -291,8 +291,18 @@ const Type* Checker::check_unary(UnaryExpr& unary) {
   return m_types.error();
 }
 
-const Type* Checker::check_binary(BinaryExpr& binary) {
-  const Type* left = check_expression(binary.left.get());
+// From the chain's first operand up, each link with the type of all before it.
+const Type* Checker::check_binary_chain(BinaryExpr& top) {
+  const std::vector<BinaryExpr*> links = binary_chain(top);
+  const Type* type = check_expression(links.back()->left.get());
+  for (auto link = links.rbegin(); link != links.rend(); ++link) {
+    type = check_binary(**link, type);
+    (*link)->type = type;
+  }
+  return type;
+}
+
+const Type* Checker::check_binary(BinaryExpr& binary, const Type* left) {
   const Type* right = check_expression(binary.right.get());
   if (left->kind == TypeKind::Error || right->kind == TypeKind::Error) return m_types.error();
   auto mismatch = [&](std::string_view op) {

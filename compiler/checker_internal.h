@@ -102,7 +102,8 @@ class Checker {
   const Type* check_cast(CallExpr& call, const ClassInfo* target);
   const Type* check_element(CallExpr& call, const Type* array);
   const Type* check_unary(UnaryExpr& unary);
-  const Type* check_binary(BinaryExpr& binary);
+  const Type* check_binary_chain(BinaryExpr& top);
+  const Type* check_binary(BinaryExpr& binary, const Type* left);
   const Type* check_comparison(BinaryExpr& binary, const Type* left, const Type* right);
   const Type* check_new(NewExpr& creation);
   const Symbol* lookup(std::string_view name) const;
@@ -110,7 +111,8 @@ class Checker {
 
   // Constants (constant_folding.cpp).
   std::optional<ConstantValue> fold(const Expr* expression);
-  std::optional<ConstantValue> fold_binary(const BinaryExpr& binary);
+  std::optional<ConstantValue> fold_binary_chain(const BinaryExpr& top);
+  std::optional<ConstantValue> fold_binary(const BinaryExpr& binary, ConstantValue left);
   std::optional<ConstantValue> fold_integer(const IntegerLiteral& literal, bool negated);
   std::optional<ConstantValue> fold_chr(const CallExpr& call);
 

@@ -33,8 +33,12 @@ SlotKind owned_kind(const Type* type) {
 }
 
 Value CodeGenerator::generate_as(const Expr& expression, const Type* wanted) {
-  const Value value = generate(expression);
-  convert(expression.type, wanted);
+  return converted(generate(expression), expression.type, wanted);
+}
+
+// A value just computed, as the wanted type.
+Value CodeGenerator::converted(Value value, const Type* from, const Type* wanted) {
+  convert(from, wanted);
   return {value_class(wanted), value.owned && owned_kind(wanted) != SlotKind::Plain};
 }
 
@@ -71,7 +75,7 @@ Value CodeGenerator::generate(const Expr& expression) {
     case ExprKind::Member: return generate_member(static_cast<const MemberExpr&>(expression));
     case ExprKind::Call: return generate_call(static_cast<const CallExpr&>(expression));
     case ExprKind::Unary: return generate_unary(static_cast<const UnaryExpr&>(expression));
-    case ExprKind::Binary: return generate_binary(static_cast<const BinaryExpr&>(expression));
+    case ExprKind::Binary: return generate_binary_chain(static_cast<const BinaryExpr&>(expression));
     case ExprKind::IsA: return generate_isa(static_cast<const IsAExpr&>(expression));
     case ExprKind::New: return generate_new(static_cast<const NewExpr&>(expression));
   }
@@ -239,10 +243,19 @@ Value CodeGenerator::generate_unary(const UnaryExpr& unary) {
   return {value.value_class, false};
 }
 
-Value CodeGenerator::generate_binary(const BinaryExpr& binary) {
+// From the chain's first operand up: each link takes the value of all before
+// it as its left operand, just computed.
+Value CodeGenerator::generate_binary_chain(const BinaryExpr& top) {
+  const std::vector<const BinaryExpr*> links = binary_chain(top);
+  Value value = generate(*links.back()->left);
+  for (auto link = links.rbegin(); link != links.rend(); ++link) value = generate_binary(**link, value);
+  return value;
+}
+
+Value CodeGenerator::generate_binary(const BinaryExpr& binary, Value left) {
   switch (binary.op) {
     case BinaryOp::Or: case BinaryOp::And: {
-      generate_as(*binary.left, binary.operand_type);
+      converted(left, binary.left->type, binary.operand_type);
       m_out.push("%eax");
       generate_as(*binary.right, binary.operand_type);
       m_out.pop("%ecx");
@@ -251,17 +264,17 @@ Value CodeGenerator::generate_binary(const BinaryExpr& binary) {
     }
     case BinaryOp::Equal: case BinaryOp::NotEqual: case BinaryOp::Less: case BinaryOp::LessEqual:
     case BinaryOp::Greater: case BinaryOp::GreaterEqual:
-      return generate_comparison(binary);
+      return generate_comparison(binary, left);
     default:
-      if (is_string(binary.operand_type)) return generate_string_concatenation(binary);
-      return generate_arithmetic(binary);
+      if (is_string(binary.operand_type)) return generate_string_concatenation(binary, left);
+      return generate_arithmetic(binary, left);
   }
 }
 
-Value CodeGenerator::generate_arithmetic(const BinaryExpr& binary) {
+Value CodeGenerator::generate_arithmetic(const BinaryExpr& binary, Value left) {
   if (binary.op == BinaryOp::Power) {
     const Type* real = m_semantics.types.double_type();
-    push_value(generate_as(*binary.left, real), real);
+    push_value(converted(left, binary.left->type, real), real);
     push_value(generate_as(*binary.right, real), real);
     m_out.push("12(%esp)");  // the left operand again, high word first, as the first argument
     m_out.push("12(%esp)");
@@ -269,16 +282,16 @@ Value CodeGenerator::generate_arithmetic(const BinaryExpr& binary) {
     m_out.drop(6);
     return {ValueClass::Real, false};
   }
-  if (value_class(binary.operand_type) == ValueClass::Real) return generate_real_arithmetic(binary);
-  return generate_integer_arithmetic(binary);
+  if (value_class(binary.operand_type) == ValueClass::Real) return generate_real_arithmetic(binary, left);
+  return generate_integer_arithmetic(binary, left);
 }
 
 // Integer division and Mod by zero give 0 instead of the processor's fault,
 // which would end the process; the most negative Integer divided by -1 gives
 // itself, as the wrapped negation does.
-Value CodeGenerator::generate_integer_arithmetic(const BinaryExpr& binary) {
+Value CodeGenerator::generate_integer_arithmetic(const BinaryExpr& binary, Value left) {
   const Type* integer = binary.operand_type;
-  generate_as(*binary.left, integer);
+  converted(left, binary.left->type, integer);
   m_out.push("%eax");
   generate_as(*binary.right, integer);
   m_out.emit("movl %eax, %ecx");
@@ -311,9 +324,9 @@ Value CodeGenerator::generate_integer_arithmetic(const BinaryExpr& binary) {
   return {ValueClass::Word, false};
 }
 
-Value CodeGenerator::generate_real_arithmetic(const BinaryExpr& binary) {
+Value CodeGenerator::generate_real_arithmetic(const BinaryExpr& binary, Value left) {
   const Type* real = m_semantics.types.double_type();
-  push_value(generate_as(*binary.left, real), real);
+  push_value(converted(left, binary.left->type, real), real);
   push_value(generate_as(*binary.right, real), real);
   m_out.emit("fldl 8(%esp)");
   switch (binary.op) {
@@ -326,16 +339,16 @@ Value CodeGenerator::generate_real_arithmetic(const BinaryExpr& binary) {
   return {ValueClass::Real, false};
 }
 
-Value CodeGenerator::generate_string_concatenation(const BinaryExpr& binary) {
+Value CodeGenerator::generate_string_concatenation(const BinaryExpr& binary, Value left) {
   const Type* string = m_semantics.types.string();
-  push_value(generate(*binary.left), string);
+  push_value(left, string);
   push_value(generate(*binary.right), string);
   m_out.push("4(%esp)");  // the left operand again, as the first argument
   call_routine(routines::add_string);
   return finish_call(3, string);
 }
 
-Value CodeGenerator::generate_comparison(const BinaryExpr& binary) {
+Value CodeGenerator::generate_comparison(const BinaryExpr& binary, Value left_value) {
   const Type* type = binary.operand_type;
   auto set_result = [&](bool is_unsigned) {
     static constexpr const char* k_signed[] = {"sete", "setne", "setl", "setle", "setg", "setge"};
@@ -346,7 +359,7 @@ Value CodeGenerator::generate_comparison(const BinaryExpr& binary) {
   };
   if (value_class(type) == ValueClass::Real) {
     const Type* real = m_semantics.types.double_type();
-    push_value(generate_as(*binary.left, real), real);
+    push_value(converted(left_value, binary.left->type, real), real);
     generate_as(*binary.right, real);
     m_out.emit("fldl (%esp)");
     m_out.drop(2);
@@ -356,7 +369,7 @@ Value CodeGenerator::generate_comparison(const BinaryExpr& binary) {
     return {ValueClass::Word, false};
   }
   if (is_string(type)) {
-    push_value(generate(*binary.left), type);
+    push_value(left_value, type);
     push_value(generate(*binary.right), type);
     m_out.push("4(%esp)");
     call_routine(routines::compare_strings);
@@ -366,7 +379,8 @@ Value CodeGenerator::generate_comparison(const BinaryExpr& binary) {
     return {ValueClass::Word, false};
   }
   // Numbers, Booleans and references (by identity).
-  const Value left = generate_as(*binary.left, type->kind == TypeKind::Nil ? binary.right->type : type);
+  const Value left =
+      converted(left_value, binary.left->type, type->kind == TypeKind::Nil ? binary.right->type : type);
   push_value(left, binary.left->type);
   const Value right = generate_as(*binary.right, type);
   push_value(right, binary.right->type);

@@ -137,18 +137,20 @@ class CodeGenerator {
   // Expressions (codegen_expressions.cpp).
   Value generate(const Expr& expression);
   Value generate_as(const Expr& expression, const Type* wanted);
+  Value converted(Value value, const Type* from, const Type* wanted);
   void convert(const Type* from, const Type* to);
   Value generate_constant(const Symbol& constant);
   Value generate_real_constant(double value);
   Value generate_name(const NameExpr& name);
   Value generate_member(const MemberExpr& member);
   Value generate_unary(const UnaryExpr& unary);
-  Value generate_binary(const BinaryExpr& binary);
-  Value generate_arithmetic(const BinaryExpr& binary);
-  Value generate_integer_arithmetic(const BinaryExpr& binary);
-  Value generate_real_arithmetic(const BinaryExpr& binary);
-  Value generate_comparison(const BinaryExpr& binary);
-  Value generate_string_concatenation(const BinaryExpr& binary);
+  Value generate_binary_chain(const BinaryExpr& top);
+  Value generate_binary(const BinaryExpr& binary, Value left);
+  Value generate_arithmetic(const BinaryExpr& binary, Value left);
+  Value generate_integer_arithmetic(const BinaryExpr& binary, Value left);
+  Value generate_real_arithmetic(const BinaryExpr& binary, Value left);
+  Value generate_comparison(const BinaryExpr& binary, Value left);
+  Value generate_string_concatenation(const BinaryExpr& binary, Value left);
   Value generate_isa(const IsAExpr& test);
   Value generate_new(const NewExpr& creation);
   Value generate_string_literal(const std::string& text);

@@ -67,32 +67,40 @@ std::optional<ConstantValue> Checker::fold(const Expr* expression) {
         return std::nullopt;
       return operand;
     }
-    case ExprKind::Binary: return fold_binary(*static_cast<const BinaryExpr*>(expression));
+    case ExprKind::Binary: return fold_binary_chain(*static_cast<const BinaryExpr*>(expression));
     case ExprKind::Call: return fold_chr(*static_cast<const CallExpr*>(expression));
     default: return std::nullopt;
   }
 }
 
-std::optional<ConstantValue> Checker::fold_binary(const BinaryExpr& binary) {
-  std::optional<ConstantValue> left = fold(binary.left.get());
+std::optional<ConstantValue> Checker::fold_binary_chain(const BinaryExpr& top) {
+  const std::vector<const BinaryExpr*> links = binary_chain(top);
+  std::optional<ConstantValue> value = fold(links.back()->left.get());
+  for (auto link = links.rbegin(); link != links.rend() && value; ++link) value = fold_binary(**link, std::move(*value));
+  return value;
+}
+
+std::optional<ConstantValue> Checker::fold_binary(const BinaryExpr& binary, ConstantValue left) {
   std::optional<ConstantValue> right = fold(binary.right.get());
-  if (!left || !right) return std::nullopt;
-  if (binary.op == BinaryOp::Add && left->type->kind == TypeKind::String && right->type->kind == TypeKind::String)
-    return ConstantValue{m_types.string(), 0, 0, left->text + right->text};
-  const bool integers = left->type->kind == TypeKind::Integer && right->type->kind == TypeKind::Integer;
-  const bool numbers = (integers || left->type->kind == TypeKind::Double) &&
+  if (!right) return std::nullopt;
+  if (binary.op == BinaryOp::Add && left.type->kind == TypeKind::String && right->type->kind == TypeKind::String) {
+    left.text += right->text;  // in place, so that a long chain is not copied at every link
+    return left;
+  }
+  const bool integers = left.type->kind == TypeKind::Integer && right->type->kind == TypeKind::Integer;
+  const bool numbers = (integers || left.type->kind == TypeKind::Double) &&
                        (right->type->kind == TypeKind::Integer || right->type->kind == TypeKind::Double);
   if (!numbers) return std::nullopt;
   if (binary.op == BinaryOp::Divide) {
     if (real_of(*right) == 0) return std::nullopt;
-    return ConstantValue{m_types.double_type(), 0, real_of(*left) / real_of(*right)};
+    return ConstantValue{m_types.double_type(), 0, real_of(left) / real_of(*right)};
   }
   std::int64_t integer = 0;
   double real = 0;
   switch (binary.op) {
-    case BinaryOp::Add: integer = left->integer + right->integer; real = real_of(*left) + real_of(*right); break;
-    case BinaryOp::Subtract: integer = left->integer - right->integer; real = real_of(*left) - real_of(*right); break;
-    case BinaryOp::Multiply: integer = left->integer * right->integer; real = real_of(*left) * real_of(*right); break;
+    case BinaryOp::Add: integer = left.integer + right->integer; real = real_of(left) + real_of(*right); break;
+    case BinaryOp::Subtract: integer = left.integer - right->integer; real = real_of(left) - real_of(*right); break;
+    case BinaryOp::Multiply: integer = left.integer * right->integer; real = real_of(left) * real_of(*right); break;
     default: return std::nullopt;
   }
   if (!integers) return ConstantValue{m_types.double_type(), 0, real};

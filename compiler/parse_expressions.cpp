@@ -1,7 +1,10 @@
 // The parser's expressions, by precedence from loosest to tightest:
 //   Or; And; Not; comparisons and IsA; + and -; Mod; \; * and /; unary -; ^;
 //   member access, calls and indexing; literals, names, Self, New, (...).
-// All binary operators group to the left.
+// All binary operators group to the left. What nests is counted against the
+// expression nesting limit: each bracket, call, member access, unary
+// operator, IsA and right-hand operand; the left-hand operands of one chain
+// lengthen it without nesting.
 #include <charconv>
 #include <limits>
 
@@ -34,6 +37,8 @@ ExprPtr Parser::parse_left_associative(OperandParser operand, std::initializer_l
     if (match == nullptr || !left) return left;
     SourcePos pos = position();
     advance();
+    ExpressionNesting nesting(*this);
+    if (!nesting.deepen()) return nullptr;
     ExprPtr right = (this->*operand)();
     if (!right) return nullptr;
     left = std::make_unique<BinaryExpr>(pos, match->op, std::move(left), std::move(right));
@@ -55,6 +60,8 @@ ExprPtr Parser::parse_not() {
   if (!at(TokenKind::Not)) return parse_comparison();
   SourcePos pos = position();
   advance();
+  ExpressionNesting nesting(*this);
+  if (!nesting.deepen()) return nullptr;
   ExprPtr operand = parse_not();
   if (!operand) return nullptr;
   return std::make_unique<UnaryExpr>(pos, UnaryOp::Not, std::move(operand));
@@ -67,9 +74,11 @@ ExprPtr Parser::parse_comparison() {
       {{TokenKind::Equal, BinaryOp::Equal}, {TokenKind::NotEqual, BinaryOp::NotEqual},
        {TokenKind::Less, BinaryOp::Less}, {TokenKind::LessEqual, BinaryOp::LessEqual},
        {TokenKind::Greater, BinaryOp::Greater}, {TokenKind::GreaterEqual, BinaryOp::GreaterEqual}});
+  ExpressionNesting nesting(*this);
   while (left && at(TokenKind::IsA)) {
     SourcePos pos = position();
     advance();
+    if (!nesting.deepen()) return nullptr;
     left = std::make_unique<IsAExpr>(pos, std::move(left), parse_type_name());
   }
   return left;
@@ -102,6 +111,8 @@ ExprPtr Parser::parse_unary() {
   if (!at(TokenKind::Minus)) return parse_power();
   SourcePos pos = position();
   advance();
+  ExpressionNesting nesting(*this);
+  if (!nesting.deepen()) return nullptr;
   ExprPtr operand = parse_unary();
   if (!operand) return nullptr;
   return std::make_unique<UnaryExpr>(pos, UnaryOp::Negate, std::move(operand));
@@ -114,6 +125,8 @@ ExprPtr Parser::parse_power() {
   while (left && at(TokenKind::Caret)) {
     SourcePos pos = position();
     advance();
+    ExpressionNesting nesting(*this);
+    if (!nesting.deepen()) return nullptr;
     SourcePos exponent_pos = position();
     bool negative = accept(TokenKind::Minus);
     ExprPtr right = parse_postfix();
@@ -128,7 +141,9 @@ ExprPtr Parser::parse_power() {
 // After a dot any word is a member name, keywords included ("list.Item").
 ExprPtr Parser::parse_postfix() {
   ExprPtr expression = parse_primary();
-  while (expression) {
+  ExpressionNesting nesting(*this);
+  while (expression && (at(TokenKind::Dot) || at(TokenKind::LeftParen))) {
+    if (!nesting.deepen()) return nullptr;
     if (accept(TokenKind::Dot)) {
       if (!is_word(peek().kind)) {
         error_expected("a member name after '.'");
@@ -136,11 +151,10 @@ ExprPtr Parser::parse_postfix() {
       }
       SourcePos name_pos = position();  // errors about a member point at its name
       expression = std::make_unique<MemberExpr>(name_pos, std::move(expression), advance().text);
-    } else if (accept(TokenKind::LeftParen)) {
+    } else {
+      advance();
       std::vector<ExprPtr> arguments = parse_arguments(TokenKind::RightParen);
       expression = std::make_unique<CallExpr>(expression->pos, std::move(expression), std::move(arguments), true);
-    } else {
-      break;
     }
   }
   return expression;
@@ -171,6 +185,8 @@ ExprPtr Parser::parse_primary() {
     case TokenKind::New: return parse_new();
     case TokenKind::LeftParen: {
       advance();
+      ExpressionNesting nesting(*this);
+      if (!nesting.deepen()) return nullptr;
       ExprPtr inner = parse_expression();
       if (!expect(TokenKind::RightParen, "to close '('")) return nullptr;
       return inner;
@@ -188,7 +204,8 @@ ExprPtr Parser::parse_new() {
   advance();
   TypeName class_name = parse_type_name();
   std::vector<ExprPtr> arguments;
-  if (accept(TokenKind::LeftParen)) arguments = parse_arguments(TokenKind::RightParen);
+  ExpressionNesting nesting(*this);
+  if (accept(TokenKind::LeftParen) && nesting.deepen()) arguments = parse_arguments(TokenKind::RightParen);
   return std::make_unique<NewExpr>(pos, class_name, std::move(arguments));
 }
 

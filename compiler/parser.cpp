@@ -133,6 +133,18 @@ void Parser::error(const Token& at, const std::string& message) {
   m_diagnostics.error(m_file, at.line, at.column, message);
 }
 
+// A nesting limit reached: the one report names the limit, and the parse
+// goes to the end of the file, where every open construct ends without
+// further reports (they would all be consequences).
+bool Parser::give_up_nesting(const Token& at, std::string_view what, int limit) {
+  m_diagnostics.error(m_file, at.line, at.column,
+                      text::format("{} nested more than {} deep (the limit); the rest of the file is not read", what,
+                                   limit));
+  m_pos = m_tokens.size() - 1;
+  m_error_line = m_tokens.back().line;
+  return false;
+}
+
 void Parser::error_expected(std::string_view what) {
   error(peek(), text::format("expected {}, found {}", what, describe(peek())));
 }

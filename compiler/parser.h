@@ -11,6 +11,15 @@
 
 namespace zc {
 
+// Nesting limits. Every later phase walks the tree recursively, so its depth
+// is bounded where it is read: brackets, calls, member accesses, unary
+// operators and right-hand operands nest at most 256 deep in one expression,
+// and blocks (the class and method included) at most 256 deep. Past either
+// limit the parser reports it and reads no further. A chain of one binary
+// operator ("a + b + c ...") only lengthens, and has no limit.
+constexpr int k_max_expression_depth = 256;
+constexpr int k_max_block_depth = 256;
+
 // The tree views the file's text and the tokens' text, so both must outlive it.
 Unit parse(const SourceFile& file, const std::vector<Token>& tokens, Diagnostics& diagnostics);
 

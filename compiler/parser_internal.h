@@ -9,6 +9,7 @@
 
 #include "compiler/ast.h"
 #include "compiler/diagnostics.h"
+#include "compiler/parser.h"
 #include "compiler/token.h"
 
 namespace zc {
@@ -49,6 +50,7 @@ class Parser {
   void skip_blank_lines();
   bool closes_open_block() const;
   bool stopped() const { return m_diagnostics.at_limit(); }
+  bool give_up_nesting(const Token& at, std::string_view what, int limit);
 
   // Names and types.
   bool at_name() const;
@@ -126,17 +128,20 @@ class Parser {
   std::size_t m_pos = 0;
   int m_error_line = 0;  // the line that already has an error; later ones there are cascades
   std::vector<OpenBlock> m_open;
+  int m_expression_depth = 0;
   MethodDecl* m_method = nullptr;  // the method whose body is being parsed
 };
 
 // The text of a string token without its quotes, with "" made one quote.
 std::string unquote(std::string_view token_text);
 
-// RAII registration of an open construct.
+// RAII registration of an open construct. Past the block nesting limit the
+// parser gives up, so the construct's body is found empty at the end of file.
 class OpenScope {
  public:
   OpenScope(Parser& parser, const Token& opener) : m_parser(parser), m_block{opener.kind, opener.line} {
     m_parser.m_open.push_back(m_block);
+    if (m_parser.m_open.size() > k_max_block_depth) m_parser.give_up_nesting(opener, "blocks", k_max_block_depth);
   }
   ~OpenScope() { m_parser.m_open.pop_back(); }
   OpenScope(const OpenScope&) = delete;
@@ -146,6 +151,26 @@ class OpenScope {
  private:
   Parser& m_parser;
   OpenBlock m_block;
+};
+
+// RAII count of the levels one expression nests through while it is read;
+// past the limit the parser gives up.
+class ExpressionNesting {
+ public:
+  explicit ExpressionNesting(Parser& parser) : m_parser(parser) {}
+  ~ExpressionNesting() { m_parser.m_expression_depth -= m_levels; }
+  ExpressionNesting(const ExpressionNesting&) = delete;
+  ExpressionNesting& operator=(const ExpressionNesting&) = delete;
+  // One level deeper, before reading the part that nests; false past the limit.
+  bool deepen() {
+    ++m_levels;
+    if (++m_parser.m_expression_depth <= k_max_expression_depth) return true;
+    return m_parser.give_up_nesting(m_parser.peek(), "expression", k_max_expression_depth);
+  }
+
+ private:
+  Parser& m_parser;
+  int m_levels = 0;
 };
 
 }  // namespace zc
