@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <unordered_map>
 
 namespace zc {
 
@@ -33,6 +34,7 @@ void Checker::run() {
     m_file = file;
     link_class(*info);
   }
+  break_inheritance_cycles();
   for (auto& [info, file] : m_program_classes) {
     m_file = file;
     declare_members(*info);
@@ -252,8 +254,6 @@ void Checker::link_class(ClassInfo& info) {
     const ClassInfo* base = resolve_class(decl.base, "base class");
     if (base && base->is_interface) {
       error(decl.base.pos, text::format("'{}' is an interface; use Implements for it", base->name));
-    } else if (base && is_subclass_of(base, &info)) {
-      error(decl.base.pos, text::format("'{}' inherits from itself through '{}'", info.name, base->name));
     } else {
       info.base = base;
     }
@@ -267,6 +267,65 @@ void Checker::link_class(ClassInfo& info) {
     else if (implemented)
       info.interfaces.push_back(implemented);
   }
+}
+
+// One depth-first walk over every class's base and interfaces, colouring each
+// class as on the current path or done, finds every cycle in time linear in
+// the classes and links. The link that closes a cycle is reported and
+// dropped, so that every later walk up a class's ancestors ends.
+void Checker::break_inheritance_cycles() {
+  constexpr int k_done = -1;
+  std::unordered_map<const ClassInfo*, int> path_index;  // on the path: its index there; absent: not reached yet
+  std::unordered_map<const ClassInfo*, const SourceFile*> files;
+  for (auto& [info, file] : m_program_classes) files[info] = file;
+  struct Step {
+    ClassInfo* info;
+    std::size_t next_link = 0;  // 0: the base; i > 0: interface i - 1
+  };
+  std::vector<Step> path;
+  for (auto& [start, start_file] : m_program_classes) {
+    if (path_index.count(start)) continue;
+    path.push_back({start});
+    path_index[start] = 0;
+    while (!path.empty()) {
+      Step& step = path.back();
+      ClassInfo& info = *step.info;
+      if (step.next_link > info.interfaces.size()) {
+        path_index[&info] = k_done;
+        path.pop_back();
+        continue;
+      }
+      const std::size_t link = step.next_link++;
+      const ClassInfo* target = link == 0 ? info.base : info.interfaces[link - 1];
+      if (target == nullptr) continue;
+      auto [found, reached_first] = path_index.try_emplace(target, static_cast<int>(path.size()));
+      if (reached_first) {
+        path.push_back({const_cast<ClassInfo*>(target)});
+      } else if (found->second != k_done) {
+        std::vector<const ClassInfo*> cycle;
+        for (std::size_t i = static_cast<std::size_t>(found->second); i < path.size(); ++i) cycle.push_back(path[i].info);
+        m_file = files[&info];
+        report_inheritance_cycle(cycle, link == 0 ? info.decl->base.pos : info.decl->interfaces[link - 1].pos);
+        if (link == 0) {
+          info.base = nullptr;
+        } else {
+          info.interfaces.erase(info.interfaces.begin() + static_cast<std::ptrdiff_t>(link - 1));
+          --step.next_link;
+        }
+      }
+    }
+  }
+}
+
+// `cycle` runs from the class the closing link names to the class it belongs to.
+void Checker::report_inheritance_cycle(const std::vector<const ClassInfo*>& cycle, SourcePos closing_link) {
+  constexpr std::size_t k_names_shown = 8;
+  std::string through;
+  const std::size_t between = std::max<std::size_t>(cycle.size() - 1, 1);
+  for (std::size_t i = 0; i < std::min(between, k_names_shown); ++i)
+    through += (i ? ", '" : "'") + cycle[i]->name + "'";
+  if (between > k_names_shown) through += text::format(" and {} more", between - k_names_shown);
+  error(closing_link, text::format("'{}' inherits from itself through {}", cycle.back()->name, through));
 }
 
 void Checker::declare_members(ClassInfo& info) {

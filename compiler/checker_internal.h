@@ -41,6 +41,8 @@ class Checker {
   // Declarations (checker.cpp).
   void declare_classes();
   void link_class(ClassInfo& info);
+  void break_inheritance_cycles();
+  void report_inheritance_cycle(const std::vector<const ClassInfo*>& cycle, SourcePos closing_link);
   void declare_members(ClassInfo& info);
   void declare_property(ClassInfo& info, VariableDecl& property);
   void declare_method(ClassInfo& info, MethodDecl& method);

@@ -84,11 +84,7 @@ std::vector<std::string> CodeGenerator::class_descriptor(const ClassInfo& info) 
   // Every class lists the interfaces of its bases too: the runtime answers an
   // interface call from the first class up the chain that lists the
   // interface, and only this class's table finds the methods it redeclares.
-  std::vector<const ClassInfo*> interfaces;
-  for (const ClassInfo* level = &info; level && !level->is_runtime; level = level->base)
-    for (const ClassInfo* implemented : level->interfaces)
-      if (std::find(interfaces.begin(), interfaces.end(), implemented) == interfaces.end())
-        interfaces.push_back(implemented);
+  const std::vector<const ClassInfo*>& interfaces = m_layout.listed_interfaces(&info);
   fields.push_back(std::to_string(interfaces.size()));
   for (const ClassInfo* implemented : interfaces) fields.push_back(std::to_string(m_layout.class_index(implemented)));
   append_members(info, fields);

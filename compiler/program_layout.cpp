@@ -16,6 +16,22 @@ namespace {
 // The object header: reference count, class record, two live-list links.
 constexpr int k_object_header_size = 16;
 
+void append_missing(std::vector<const ClassInfo*>& list, const std::vector<const ClassInfo*>& more) {
+  for (const ClassInfo* info : more)
+    if (std::find(list.begin(), list.end(), info) == list.end()) list.push_back(info);
+}
+
+// `info` and its bases up to the first that `done` holds or that belongs to
+// the runtime, the highest first: the order in which a chain of any length
+// is laid out without nesting a call per class.
+template <typename Done>
+std::vector<const ClassInfo*> classes_to_lay_out(const ClassInfo* info, const Done& done) {
+  std::vector<const ClassInfo*> chain;
+  for (; info != nullptr && !info->is_runtime && !done.count(info); info = info->base) chain.push_back(info);
+  std::reverse(chain.begin(), chain.end());
+  return chain;
+}
+
 }  // namespace
 
 int storage_size(const Type* type) { return type->kind == TypeKind::Double ? 8 : 4; }
@@ -35,7 +51,6 @@ ProgramLayout::ProgramLayout(const Semantics& semantics, const RuntimeInterface&
       }
     }
   }
-  m_program_classes = semantics.classes;
   for (const ClassInfo* info : semantics.classes) {
     lay_out(info);
     lay_out_methods(info);
@@ -43,35 +58,34 @@ ProgramLayout::ProgramLayout(const Semantics& semantics, const RuntimeInterface&
 }
 
 // A subclass's table starts as its superclass's; a method of the same name
-// takes over its slot, a new one is appended. The lifecycle methods and
-// hooks (event and menu handlers) are called by the runtime and have no slot.
+// takes over its slot, a new one is appended, and the method it takes over
+// is noted as overridden. The lifecycle methods and hooks (event and menu
+// handlers) are called by the runtime and have no slot.
 void ProgramLayout::lay_out_methods(const ClassInfo* info) {
-  if (info == nullptr || info->is_runtime || m_virtual_tables.count(info)) return;
-  lay_out_methods(info->base);
-  std::vector<VirtualMethod> table;
-  if (info->base && !info->base->is_runtime) table = m_virtual_tables.at(info->base);
-  if (info->decl && !info->is_interface) {
-    for (const MethodDecl& method : info->decl->methods) {
-      if (is_hook(method.kind) || !method.has_body) continue;
-      auto same_name = [&](const VirtualMethod& entry) { return equal_ignoring_case(entry.method->name, method.name); };
-      auto existing = std::find_if(table.begin(), table.end(), same_name);
-      if (existing != table.end()) *existing = {info, &method};
-      else table.push_back({info, &method});
+  for (const ClassInfo* level : classes_to_lay_out(info, m_virtual_tables)) {
+    std::vector<VirtualMethod> table;
+    if (level->base && !level->base->is_runtime) table = m_virtual_tables.at(level->base);
+    if (level->decl && !level->is_interface) {
+      for (const MethodDecl& method : level->decl->methods) {
+        if (is_hook(method.kind) || !method.has_body) continue;
+        auto same_name = [&](const VirtualMethod& entry) { return equal_ignoring_case(entry.method->name, method.name); };
+        auto existing = std::find_if(table.begin(), table.end(), same_name);
+        if (existing != table.end()) {
+          m_overridden.insert(existing->method);
+          *existing = {level, &method};
+        } else {
+          table.push_back({level, &method});
+        }
+      }
     }
+    m_virtual_tables[level] = std::move(table);
   }
-  m_virtual_tables[info] = table;
 }
 
 int ProgramLayout::virtual_slot(const Symbol& method) const {
   const ClassInfo* owner = method.owner;
-  if (!owner || owner->is_runtime || owner->is_interface || !method.method) return -1;
-  bool overridden = false;
-  for (const ClassInfo* other : m_program_classes) {
-    if (other == owner || !is_subclass_of(other, owner) || !other->decl) continue;
-    for (const MethodDecl& declared : other->decl->methods)
-      overridden |= !is_hook(declared.kind) && equal_ignoring_case(declared.name, method.name);
-  }
-  if (!overridden) return -1;
+  if (!owner || owner->is_runtime || owner->is_interface || !method.method || !m_overridden.count(method.method))
+    return -1;
   const std::vector<VirtualMethod>& table = m_virtual_tables.at(owner);
   for (std::size_t slot = 0; slot < table.size(); ++slot)
     if (equal_ignoring_case(table[slot].method->name, method.name)) return static_cast<int>(slot);
@@ -101,14 +115,17 @@ int ProgramLayout::instance_size(const ClassInfo* info) const {
 }
 
 void ProgramLayout::lay_out(const ClassInfo* info) {
-  if (info == nullptr || info->is_runtime || m_sizes.count(info)) return;
-  lay_out(info->base);
-  int offset = instance_size(info->base);
-  for (const Symbol* field : own_fields(info)) {
-    m_field_offsets[field] = offset;
-    offset += storage_size(field->type);
+  for (const ClassInfo* level : classes_to_lay_out(info, m_sizes)) {
+    int offset = instance_size(level->base);
+    for (const Symbol* field : own_fields(level)) {
+      m_field_offsets[field] = offset;
+      offset += storage_size(field->type);
+    }
+    m_sizes[level] = offset;
+    std::vector<const ClassInfo*>& interfaces = m_listed_interfaces[level];
+    append_missing(interfaces, level->interfaces);
+    if (level->base && !level->base->is_runtime) append_missing(interfaces, m_listed_interfaces.at(level->base));
   }
-  m_sizes[info] = offset;
 }
 
 std::vector<const Symbol*> ProgramLayout::own_fields(const ClassInfo* info) const {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,10 @@ class ProgramLayout {
 
   int instance_size(const ClassInfo* info) const;
   int field_offset(const Symbol* property) const { return m_field_offsets.at(property); }
+  // The interfaces a class and its bases name, each once, the class's own first.
+  const std::vector<const ClassInfo*>& listed_interfaces(const ClassInfo* info) const {
+    return m_listed_interfaces.at(info);
+  }
   // The properties a class declares itself, in declaration order.
   std::vector<const Symbol*> own_fields(const ClassInfo* info) const;
 
@@ -54,9 +59,10 @@ class ProgramLayout {
   std::map<const ClassInfo*, int> m_indexes;
   std::map<const ControlDecl*, int> m_control_indexes;
   std::map<const ClassInfo*, int> m_sizes;
+  std::map<const ClassInfo*, std::vector<const ClassInfo*>> m_listed_interfaces;
   std::map<const Symbol*, int> m_field_offsets;
   std::map<const ClassInfo*, std::vector<VirtualMethod>> m_virtual_tables;
-  std::vector<const ClassInfo*> m_program_classes;
+  std::set<const MethodDecl*> m_overridden;  // methods a subclass declares again
 };
 
 // Bytes a value of the type takes in a field, a global or a frame.

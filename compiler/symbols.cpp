@@ -7,12 +7,13 @@ namespace zc {
 
 const Symbol* ClassInfo::find_member(std::string_view name) const {
   const std::string key = name_key(name);
-  for (const ClassInfo* info = this; info != nullptr; info = info->base) {
-    if (auto found = info->members.find(key); found != info->members.end()) return found->second;
-    for (const ClassInfo* implemented : info->interfaces)
-      if (const Symbol* member = implemented->find_member(name)) return member;
-  }
-  return nullptr;
+  const Symbol* member = nullptr;
+  any_ancestor([&](const ClassInfo& info) {
+    auto found = info.members.find(key);
+    if (found != info.members.end()) member = found->second;
+    return member != nullptr;
+  });
+  return member;
 }
 
 const EventInfo* ClassInfo::find_event(std::string_view name) const {

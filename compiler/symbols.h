@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "compiler/ast.h"
@@ -88,6 +89,25 @@ struct ClassInfo {
   // Looks a member up here, then in the base classes.
   const Symbol* find_member(std::string_view name) const;
   const EventInfo* find_event(std::string_view name) const;
+
+  // Whether `found` holds for this class or one of its ancestors, visited
+  // depth first (a class, its interfaces with theirs, then its base) and
+  // each interface once, without nesting a call per level. The checker has
+  // broken every inheritance cycle, so the walk ends.
+  template <typename Predicate>
+  bool any_ancestor(Predicate found) const {
+    std::vector<const ClassInfo*> pending{this};
+    std::unordered_set<const ClassInfo*> interfaces_seen;
+    while (!pending.empty()) {
+      const ClassInfo* info = pending.back();
+      pending.pop_back();
+      if (found(*info)) return true;
+      if (info->base) pending.push_back(info->base);
+      for (auto implemented = info->interfaces.rbegin(); implemented != info->interfaces.rend(); ++implemented)
+        if (interfaces_seen.insert(*implemented).second) pending.push_back(*implemented);
+    }
+    return false;
+  }
 };
 
 // Owns every symbol and class of one compilation.

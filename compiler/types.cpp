@@ -53,12 +53,7 @@ const Type* TypeTable::builtin(std::string_view name) const {
 }
 
 bool is_subclass_of(const ClassInfo* derived, const ClassInfo* base) {
-  for (const ClassInfo* info = derived; info != nullptr; info = info->base) {
-    if (info == base) return true;
-    for (const ClassInfo* implemented : info->interfaces)
-      if (is_subclass_of(implemented, base)) return true;
-  }
-  return false;
+  return derived && derived->any_ancestor([&](const ClassInfo& info) { return &info == base; });
 }
 
 bool converts_implicitly(const Type* from, const Type* to) {
