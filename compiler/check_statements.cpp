@@ -25,17 +25,31 @@ void Checker::check_method(const ClassInfo& info, MethodDecl& method) {
   for (Parameter& parameter : method.parameters)
     parameter.symbol = declare_local(SymbolKind::Parameter, parameter.name, resolve_type(parameter.type), parameter.pos);
   check_block(method.body);
+  std::map<const Type*, int> handled;  // exception class (Object: any) -> line of its handler
   for (ExceptionHandler& handler : method.handlers) {
     m_scopes.emplace_back();
     const Type* type = handler.type.name.empty() ? m_types.object() : resolve_type(handler.type);
     if (type->kind != TypeKind::Object && type->kind != TypeKind::Class && type->kind != TypeKind::Error)
       error(handler.type.pos, text::format("an Exception handler takes an exception class, not {}", type->name()));
+    else if (type->kind != TypeKind::Error)
+      check_first_handler_for(type, handler, handled);
     if (!handler.variable.empty()) handler.symbol = declare_local(SymbolKind::Local, handler.variable, type, handler.pos);
     check_block(handler.body);
     m_scopes.pop_back();
   }
   m_scopes.clear();
   m_method = nullptr;
+}
+
+// A second handler for the same class would never run: the first takes
+// every exception the second could.
+void Checker::check_first_handler_for(const Type* type, const ExceptionHandler& handler,
+                                      std::map<const Type*, int>& handled) {
+  auto [first, is_first] = handled.try_emplace(type, handler.pos.line);
+  if (!is_first)
+    error(handler.pos, text::format("a second Exception handler for {} in this method (the first is at line {})",
+                                    handler.type.name.empty() ? "any exception" : "'" + type->name() + "'",
+                                    first->second));
 }
 
 Symbol* Checker::declare_local(SymbolKind kind, std::string_view name, const Type* type, SourcePos pos) {

@@ -73,6 +73,8 @@ class Checker {
   // Method bodies (check_statements.cpp).
   void check_bodies(const ClassInfo& info);
   void check_method(const ClassInfo& info, MethodDecl& method);
+  void check_first_handler_for(const Type* type, const ExceptionHandler& handler,
+                               std::map<const Type*, int>& handled);
   void check_block(Block& block);
   void check_statement(Stmt& statement);
   void check_dim(DimStmt& statement);

@@ -185,13 +185,20 @@ void Lexer::lex_radix_number() {
 }
 
 // string -> '"' { char | '""' } '"'
+// A NUL byte is refused: in a source file it is damage, not text, and Chr(0)
+// writes the character when it is meant.
 void Lexer::lex_string() {
   std::size_t start = m_pos;
   int start_column = column();
+  bool nul_reported = false;
   for (++m_pos;; ++m_pos) {
     if (m_pos >= m_text.size() || peek() == '\r' || peek() == '\n') {
       error(start_column, "unterminated string");
       return;
+    }
+    if (peek() == '\0' && !nul_reported) {
+      error(column(), "a NUL byte inside a string; write Chr(0) for that character");
+      nul_reported = true;
     }
     if (peek() != '"') continue;
     if (peek(1) != '"') break;
