@@ -36,9 +36,9 @@ ExprPtr Parser::parse_left_associative(OperandParser operand, std::initializer_l
       if (at(candidate.token)) match = &candidate;
     if (match == nullptr || !left) return left;
     SourcePos pos = position();
-    advance();
     ExpressionNesting nesting(*this);
     if (!nesting.deepen()) return nullptr;
+    advance();
     ExprPtr right = (this->*operand)();
     if (!right) return nullptr;
     left = std::make_unique<BinaryExpr>(pos, match->op, std::move(left), std::move(right));
@@ -59,9 +59,9 @@ ExprPtr Parser::parse_and() {
 ExprPtr Parser::parse_not() {
   if (!at(TokenKind::Not)) return parse_comparison();
   SourcePos pos = position();
-  advance();
   ExpressionNesting nesting(*this);
   if (!nesting.deepen()) return nullptr;
+  advance();
   ExprPtr operand = parse_not();
   if (!operand) return nullptr;
   return std::make_unique<UnaryExpr>(pos, UnaryOp::Not, std::move(operand));
@@ -77,8 +77,8 @@ ExprPtr Parser::parse_comparison() {
   ExpressionNesting nesting(*this);
   while (left && at(TokenKind::IsA)) {
     SourcePos pos = position();
-    advance();
     if (!nesting.deepen()) return nullptr;
+    advance();
     left = std::make_unique<IsAExpr>(pos, std::move(left), parse_type_name());
   }
   return left;
@@ -110,9 +110,9 @@ ExprPtr Parser::parse_multiplicative() {
 ExprPtr Parser::parse_unary() {
   if (!at(TokenKind::Minus)) return parse_power();
   SourcePos pos = position();
-  advance();
   ExpressionNesting nesting(*this);
   if (!nesting.deepen()) return nullptr;
+  advance();
   ExprPtr operand = parse_unary();
   if (!operand) return nullptr;
   return std::make_unique<UnaryExpr>(pos, UnaryOp::Negate, std::move(operand));
@@ -124,9 +124,9 @@ ExprPtr Parser::parse_power() {
   ExprPtr left = parse_postfix();
   while (left && at(TokenKind::Caret)) {
     SourcePos pos = position();
-    advance();
     ExpressionNesting nesting(*this);
     if (!nesting.deepen()) return nullptr;
+    advance();
     SourcePos exponent_pos = position();
     bool negative = accept(TokenKind::Minus);
     ExprPtr right = parse_postfix();
@@ -184,9 +184,9 @@ ExprPtr Parser::parse_primary() {
     case TokenKind::Self: case TokenKind::Me: advance(); return std::make_unique<SelfExpr>(pos);
     case TokenKind::New: return parse_new();
     case TokenKind::LeftParen: {
-      advance();
       ExpressionNesting nesting(*this);
       if (!nesting.deepen()) return nullptr;
+      advance();
       ExprPtr inner = parse_expression();
       if (!expect(TokenKind::RightParen, "to close '('")) return nullptr;
       return inner;
@@ -205,7 +205,7 @@ ExprPtr Parser::parse_new() {
   TypeName class_name = parse_type_name();
   std::vector<ExprPtr> arguments;
   ExpressionNesting nesting(*this);
-  if (accept(TokenKind::LeftParen) && nesting.deepen()) arguments = parse_arguments(TokenKind::RightParen);
+  if (at(TokenKind::LeftParen) && nesting.deepen() && accept(TokenKind::LeftParen)) arguments = parse_arguments(TokenKind::RightParen);
   return std::make_unique<NewExpr>(pos, class_name, std::move(arguments));
 }
 

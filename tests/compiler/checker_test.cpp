@@ -3,6 +3,7 @@
 // declarations, window definitions, the menu bar and the settings.
 #include <gtest/gtest.h>
 
+#include "compiler/program_layout.h"
 #include "tests/compiler/compile_helpers.h"
 #include "tests/compiler/fake_runtime.h"
 
@@ -159,6 +160,10 @@ TEST(Checker, ReportsErrorsInMethodBodies) {
       {"    g.Pixel(s, 2) = 1\n", "t.zs:23:13: error: argument 1 of 'Pixel' must be Integer, not String"},
       {"    Dim f As FolderItem\n    f.Child(\"a\") = f\n", "t.zs:24:7: error: 'Child' is read-only"},
       {"    s = Left(s)\n", "t.zs:23:9: error: 'Left' takes 2 arguments, not 1"},
+      {"  Exception e As NilObjectException\n  Exception f As NilObjectException\n",
+       "t.zs:24:3: error: a second Exception handler for 'NilObjectException' in this method (the first is at line 23)"},
+      {"  Exception\n  Exception e\n",
+       "t.zs:24:3: error: a second Exception handler for any exception in this method (the first is at line 23)"},
   };
   for (const Case& c : cases) EXPECT_EQ(check(window_with(c.body)).first_error(), c.first_error) << c.body;
 }
@@ -188,6 +193,13 @@ TEST(Checker, ReportsErrorsInDeclarations) {
       {"Class Window\nEnd Class\n", "t.zs:1:1: error: 'Window' is already a class of the runtime"},
       {"Class A Inherits B\nEnd Class\nClass B Inherits A\nEnd Class\n",
        "t.zs:3:18: error: 'B' inherits from itself through 'A'"},
+      {"Class A Inherits A\nEnd Class\n", "t.zs:1:18: error: 'A' inherits from itself through 'A'"},
+      {"Class A Inherits C\nEnd Class\nClass B Inherits A\nEnd Class\nClass C Inherits B\nEnd Class\n",
+       "t.zs:3:18: error: 'B' inherits from itself through 'A', 'C'"},
+      // An interface cycle used to send every subclass test round it for ever.
+      {"Interface I Implements J\nEnd Interface\nInterface J Implements I\nEnd Interface\n"
+       "Class C Implements I\n  Sub S()\n    Dim d As Shape = Self\n  End Sub\nEnd Class\nClass Shape\nEnd Class\n",
+       "t.zs:3:24: error: 'J' inherits from itself through 'I'"},
       {"Interface I\n  Function F() As Integer\nEnd Interface\nClass A Implements I\nEnd Class\n",
        "t.zs:4:1: error: 'A' does not implement 'F' of the interface 'I'"},
       {"Class A\nEnd Class\nClass B Implements A\nEnd Class\n", "t.zs:3:20: error: 'A' is a class, not an interface"},
@@ -212,6 +224,33 @@ TEST(Checker, ReportsErrorsInDeclarations) {
        "t.zs:2:3: error: the Constructor is a Sub"},
   };
   for (const Case& c : cases) EXPECT_EQ(check(c.source).first_error(), c.first_error) << c.source;
+}
+
+// 50,000 classes, each inheriting from the one before: checking and laying
+// them out takes one walk up the chain, not one per class, and no recursion.
+std::string inheritance_chain(int classes, const std::string& first_base) {
+  std::string source = "Interface I\nEnd Interface\n";
+  for (int i = 0; i < classes; ++i) {
+    const std::string base = i ? "C" + std::to_string(i - 1) : first_base;
+    source += "Class C" + std::to_string(i) + (base.empty() ? "" : " Inherits " + base) + (i ? "" : " Implements I") +
+              "\n  Property P" + std::to_string(i) + " As Integer\nEnd Class\n";
+  }
+  return source;
+}
+
+TEST(Checker, LongInheritanceChainsAreLaidOutAndTheirCyclesFoundInLinearTime) {
+  constexpr int k_classes = 50000;
+  test::Compiled compiled = check(inheritance_chain(k_classes, ""));
+  ASSERT_EQ(compiled.errors, "");
+  const zc::ProgramLayout layout(*compiled.semantics, test::fake_runtime());
+  const zc::ClassInfo* last = compiled.semantics->classes.back();
+  EXPECT_EQ(layout.instance_size(last), 16 + 4 * k_classes);
+  EXPECT_EQ(layout.listed_interfaces(last).size(), 1U);
+
+  compiled = check(inheritance_chain(k_classes, "C" + std::to_string(k_classes - 1)));
+  EXPECT_EQ(compiled.error_count, 1);
+  EXPECT_EQ(compiled.first_error(), "t.zs:6:19: error: 'C1' inherits from itself through 'C0', 'C49999', 'C49998', "
+                                    "'C49997', 'C49996', 'C49995', 'C49994', 'C49993' and 49991 more");
 }
 
 TEST(Checker, EventHandlersTakeTheEventsResult) {

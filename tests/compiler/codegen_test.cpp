@@ -6,6 +6,7 @@
 #include <regex>
 #include <set>
 
+#include "compiler/codegen.h"
 #include "compiler/runtime_interface.h"
 #include "tests/compiler/codegen_helpers.h"
 #include "tests/compiler/fake_runtime.h"
@@ -405,6 +406,36 @@ End Class
   const auto bird = virtual_table(data, data.class_descriptor(*data.class_named("Bird")), 2);
   EXPECT_NE(animal[0], bird[0]) << "Bird's Sound takes Animal's slot";
   EXPECT_EQ(animal[1], bird[1]) << "Legs is inherited";
+}
+
+// A chain of one operator is as long as the source makes it and is walked
+// link by link; nesting at its limits compiles too. Each used to overflow
+// the stack, in checking, folding, generating or freeing the tree.
+TEST_F(CodegenTest, LongChainsAndTheDeepestNestingCompile) {
+  auto repeat = [](std::string_view piece, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += piece;
+    return text;
+  };
+  constexpr int k_links = 20000;  // two links each, past the 35,000 that used to overflow
+  const std::string source =
+      "Const Letters = \"a\"" + repeat(" + \"a\"", k_links) + "\n"
+      "Class C\n"
+      "  Function Sum(x As Integer) As Integer\n    Return x" + repeat(" + x * 2 - 1", k_links) + "\n  End Function\n"
+      "  Function Text(s As String) As String\n    Return s" + repeat(" + s + Letters", k_links) + "\n  End Function\n"
+      "  Function Both(b As Boolean) As Boolean\n    Return b" + repeat(" And b Or b = b", k_links) + "\n  End Function\n"
+      "  Function Real(d As Double) As Double\n    Return d" + repeat(" ^ 2 / d", k_links) + "\n  End Function\n"
+      "  Function Deep(x As Integer) As Integer\n    Return " + repeat("(x + ", 128) + "1" + repeat(")", 128) + "\n"
+      + repeat("    If x > 0 Then\n", 254) + "      x = -x\n" + repeat("    End If\n", 254) +
+      "  End Function\nEnd Class\n";
+  const test::Compiled compiled = test::check_text(source, tables());
+  ASSERT_EQ(compiled.errors, "");
+  std::ostringstream errors;
+  zc::Diagnostics diagnostics(errors);
+  const std::string assembly =
+      zc::generate_assembly(compiled.program, *compiled.semantics, tables(), {}, diagnostics);
+  EXPECT_EQ(errors.str(), "");
+  EXPECT_NE(assembly.find("_zoltic_entry:"), std::string::npos);
 }
 
 TEST_F(CodegenTest, ReportsWhatTheImageCannotHoldInsteadOfGuessing) {

@@ -113,8 +113,9 @@ TEST(Lexer, TokensCarryLineAndColumn) {
 }
 
 TEST(Lexer, MalformedInputIsReportedWithItsPosition) {
+  using namespace std::string_view_literals;
   struct Case {
-    const char* text;
+    std::string_view text;
     const char* message;
   };
   for (const Case& c : {Case{"x = \"open", "t.zs:1:5: error: unterminated string"},
@@ -122,8 +123,10 @@ TEST(Lexer, MalformedInputIsReportedWithItsPosition) {
                         Case{"x = 2e+", "t.zs:1:5: error: bad number: exponent without digits"},
                         Case{"x = &hZZ", "t.zs:1:5: error: bad number: invalid digits after '&h'"},
                         Case{"x = &b102", "t.zs:1:5: error: bad number: invalid digits after '&b'"},
-                        Case{"x = 1 $ 2", "t.zs:1:7: error: unexpected character '$'"}}) {
-    Lexed lexed = lex(c.text);
+                        Case{"x = 1 $ 2", "t.zs:1:7: error: unexpected character '$'"},
+                        Case{"x = \"a\0b\0\""sv,
+                             "t.zs:1:7: error: a NUL byte inside a string; write Chr(0) for that character"}}) {
+    Lexed lexed = lex(std::string(c.text));
     EXPECT_EQ(lexed.error_count, 1) << c.text;
     EXPECT_EQ(lexed.errors.substr(0, lexed.errors.find('\n')), c.message);
   }
