@@ -7,13 +7,14 @@ HOST := $(BUILD_DIR)/host
 WIN32 := $(BUILD_DIR)/win32
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZ_OUT_DIR=$(OUT_DIR)
 
-.PHONY: all deps host win32 test run bench screenshots clean help
+.PHONY: all deps host win32 test fuzz run bench screenshots clean help
 
 all: win32
 
 help:
 	@echo "make        build the host tools and the Windows programs into out/"
 	@echo "make test   build everything and run every test"
+	@echo "make fuzz   run the fuzz tests for longer than make test does"
 	@echo "make run    build and run the program (under Wine on Linux; without a display, a demonstration)"
 	@echo "make bench  build and run the benchmarks"
 	@echo "make screenshots  capture the program's windows into docs/"
@@ -42,6 +43,10 @@ win32: host $(WIN32)/build.ninja
 
 test: win32
 	scripts/run-tests $(BUILD_DIR)
+
+# The fuzz tests, with twenty times the cases `make test` runs.
+fuzz: host
+	Z_FUZZ_SCALE=20 $(HOST)/bin/compiler_fuzz_tests
 
 # With a display, Quellix for the person at the keyboard; without one, the
 # demonstration of its main job on the sample (scripts/run-demo).

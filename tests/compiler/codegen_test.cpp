@@ -425,7 +425,7 @@ TEST_F(CodegenTest, LongChainsAndTheDeepestNestingCompile) {
       "  Function Text(s As String) As String\n    Return s" + repeat(" + s + Letters", k_links) + "\n  End Function\n"
       "  Function Both(b As Boolean) As Boolean\n    Return b" + repeat(" And b Or b = b", k_links) + "\n  End Function\n"
       "  Function Real(d As Double) As Double\n    Return d" + repeat(" ^ 2 / d", k_links) + "\n  End Function\n"
-      "  Function Deep(x As Integer) As Integer\n    Return " + repeat("(x + ", 128) + "1" + repeat(")", 128) + "\n"
+      "  Function Deep(x As Integer) As Integer\n    Return " + repeat("(x + ", 32) + "1" + repeat(")", 32) + "\n"
       + repeat("    If x > 0 Then\n", 254) + "      x = -x\n" + repeat("    End If\n", 254) +
       "  End Function\nEnd Class\n";
   const test::Compiled compiled = test::check_text(source, tables());

@@ -337,20 +337,20 @@ TEST(Parser, NestingPastTheLimitIsReportedOnceAndEndsTheParse) {
     return text;
   };
   constexpr int k_deep = 40000;
-  const std::string expression_limit = "expression nested more than 256 deep (the limit); the rest of the file is not read";
+  const std::string expression_limit = "expression nested more than 64 deep (the limit); the rest of the file is not read";
   const std::string block_limit = "blocks nested more than 256 deep (the limit); the rest of the file is not read";
   struct Case {
     std::string source;
     std::string first_error;
   } cases[] = {
-      // "Const X = " takes ten columns, so the 257th of one-column openers is at 267.
-      {"Const X = " + repeat("(", k_deep) + "1" + repeat(")", k_deep) + "\n", "t.zs:1:267: error: " + expression_limit},
-      {"Const X = " + repeat("-", k_deep) + "1\n", "t.zs:1:267: error: " + expression_limit},
-      {"Const X = " + repeat("Not ", k_deep) + "True\n", "t.zs:1:1035: error: " + expression_limit},
-      {"Const X = " + repeat("f(", k_deep) + "\n", "t.zs:1:524: error: " + expression_limit},
-      {"Const X = x" + repeat(".y", k_deep) + "\n", "t.zs:1:524: error: " + expression_limit},
-      {"Const X = x" + repeat(" IsA T", k_deep) + "\n", "t.zs:1:1549: error: " + expression_limit},
-      {"Const X = 1" + repeat(" + (1", k_deep) + "\n", "t.zs:1:653: error: " + expression_limit},
+      // "Const X = " takes ten columns, so the 65th of one-column openers is at 75.
+      {"Const X = " + repeat("(", k_deep) + "1" + repeat(")", k_deep) + "\n", "t.zs:1:75: error: " + expression_limit},
+      {"Const X = " + repeat("-", k_deep) + "1\n", "t.zs:1:75: error: " + expression_limit},
+      {"Const X = " + repeat("Not ", k_deep) + "True\n", "t.zs:1:267: error: " + expression_limit},
+      {"Const X = " + repeat("f(", k_deep) + "\n", "t.zs:1:140: error: " + expression_limit},
+      {"Const X = x" + repeat(".y", k_deep) + "\n", "t.zs:1:140: error: " + expression_limit},
+      {"Const X = x" + repeat(" IsA T", k_deep) + "\n", "t.zs:1:397: error: " + expression_limit},
+      {"Const X = 1" + repeat(" + (1", k_deep) + "\n", "t.zs:1:173: error: " + expression_limit},
       {"Class C\n  Sub M()\n" + repeat("If c Then\n", k_deep), "t.zs:257:1: error: " + block_limit},
       {"Class C\n  Sub M()\n" + repeat("For i = 1 To 2\nWhile c\n", k_deep), "t.zs:257:1: error: " + block_limit},
       {"MenuBar\n" + repeat("Menu \"m\"\n", k_deep), "t.zs:257:1: error: " + block_limit},
@@ -362,7 +362,7 @@ TEST(Parser, NestingPastTheLimitIsReportedOnceAndEndsTheParse) {
   }
   // At the limits themselves everything parses, and a chain has no limit.
   for (const std::string& source :
-       {"Const X = " + repeat("(", 256) + "1" + repeat(")", 256) + "\n", "Const X = 2" + repeat(" ^ 2 * 2", k_deep) + "\n",
+       {"Const X = " + repeat("(", 64) + "1" + repeat(")", 64) + "\n", "Const X = 2" + repeat(" ^ 2 * 2", k_deep) + "\n",
         "Class C\n  Sub M()\n" + repeat("If c Then\n", 254) + repeat("End If\n", 254) + "  End Sub\nEnd Class\n"})
     EXPECT_EQ(test::parse_text(source).errors, "");
 }
