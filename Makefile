@@ -7,13 +7,14 @@ HOST := $(BUILD_DIR)/host
 WIN32 := $(BUILD_DIR)/win32
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZ_OUT_DIR=$(OUT_DIR)
 
-.PHONY: all deps host win32 test run bench screenshots clean help
+.PHONY: all deps host win32 test fuzz run bench screenshots clean help
 
 all: win32
 
 help:
 	@echo "make        build the host tools and the Windows programs into out/"
 	@echo "make test   build everything and run every test"
+	@echo "make fuzz   run the readers of image bytes over many more mutations (FUZZ_ROUNDS per reader)"
 	@echo "make run    build and run the program (under Wine on Linux; without a display, a demonstration)"
 	@echo "make bench  build and run the benchmarks"
 	@echo "make screenshots  capture the program's windows into docs/"
@@ -42,6 +43,11 @@ win32: host $(WIN32)/build.ninja
 
 test: win32
 	scripts/run-tests $(BUILD_DIR)
+
+# The fuzz test of `make test`, with many more random rounds per reader.
+FUZZ_ROUNDS ?= 200000
+fuzz: host
+	Z_FUZZ_ROUNDS=$(FUZZ_ROUNDS) $(HOST)/bin/image_fuzz_tests
 
 # With a display, Quellix for the person at the keyboard; without one, the
 # demonstration of its main job on the sample (scripts/run-demo).

@@ -40,7 +40,7 @@ inline std::int32_t integer_of(zrt::Word word) { return static_cast<std::int32_t
 
 // The class table: the three runtime kinds, then a canvas and a static text
 // subclass whose pointer-tracking handlers are at made-up addresses, then the
-// list box and a subclass with the list's handlers.
+// list box and a subclass with the list's handlers, and the window.
 enum ClassIndex : std::int32_t {
   static_text_class,
   canvas_class,
@@ -48,7 +48,8 @@ enum ClassIndex : std::int32_t {
   tracked_canvas_class,
   tracked_text_class,
   listbox_class,
-  handled_listbox_class
+  handled_listbox_class,
+  window_class
 };
 
 inline constexpr zrt::CodeAddress mouse_enter_handler = 0x6001;
@@ -88,6 +89,7 @@ class WindowWithControls : public object_tests::ObjectTest {
                         {"CollapseRow", collapse_row_handler, 0},
                         {"SortColumn", sort_column_handler, 0}};
     classes.push_back(m_image.class_descriptor(handled));
+    classes.push_back(m_image.runtime_class_reference("Window"));
     const zrt::Address descriptor = m_image.application_descriptor(classes, {});
     ASSERT_TRUE(zrt::build_class_table(m_image.install_as_data1(), descriptor, &zrt::find_runtime_class).built);
     m_window = zrt::new_instance(zrt::runtime_class("Window"));
