@@ -140,7 +140,7 @@ Tally fuzz(const Reader& reader) {
     for (unsigned count = 1 + random() % 3; count > 0; --count) mutate(bytes, random);
     run(bytes, "round " + std::to_string(round));
   }
-  std::printf("%-34s %7d cases: %7d refused cleanly, %7d read soundly,\n", reader.name.c_str(),
+  std::printf("%-34s %7d cases: %7d refused cleanly, %7d read soundly\n", reader.name.c_str(),
               tally.cases, tally.refused, tally.read);
   EXPECT_GT(tally.refused, 0) << reader.name << ": the mutations never reached a check";
   return tally;
