@@ -114,8 +114,8 @@ class ListboxPane final : public SystemPane, public ListPane {
     ::InvalidateRect(handle(), nullptr, FALSE);
   }
 
-  // Return keeps the edited text, Escape drops it, Tab keeps it and lets
-  // the focus move on.
+  // Return keeps the edited text and Escape drops it; the other keys go
+  // their usual way (Tab moves the focus on, which keeps the text).
   bool child_key(WPARAM key) override {
     if (m_edit == nullptr || (key != VK_RETURN && key != VK_ESCAPE)) return false;
     finish_cell_edit(control(), *this, key == VK_RETURN);
