@@ -20,7 +20,13 @@ namespace {
 // message, as every other failure to start or go on does, instead of an
 // exception that no code of the runtime or the image would catch.
 void end_without_memory() {
-  zrt::show_failure_message("The application cannot go on: there is not enough memory.");
+  // Showing the message may itself need memory that is not there; that
+  // second call ends the program at once.
+  static bool ending = false;
+  if (!ending) {
+    ending = true;
+    zrt::show_failure_message("The application cannot go on: there is not enough memory.");
+  }
   ::ExitProcess(static_cast<UINT>(zrt::k_failed_start_exit_code));
 }
 
