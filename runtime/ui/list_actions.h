@@ -17,7 +17,8 @@ namespace zrt {
 void select_only(ZObject* list, ListPane& pane, std::int32_t row, bool scroll);
 // Adds the row to the selection or takes it out.
 void set_row_selected(ZObject* list, ListPane& pane, std::int32_t row, bool selected);
-// Selects the rows from the anchor to the row alone (Shift-click).
+// Selects the rows from the anchor to the row alone (Shift-click); nothing
+// changes, and nothing is reported, when they are the selection already.
 void select_from_anchor(ZObject* list, ListPane& pane, std::int32_t row);
 
 // The receivers hear that the selection is about to change.
@@ -34,7 +35,7 @@ void set_row_expanded(ZObject* list, ListPane& pane, std::int32_t row, bool expa
 void remove_list_rows(ZObject* list, ListPane& pane, std::int32_t at, std::int32_t count);
 
 // A heading click: SortColumn, and when no handler sorted, the list's own
-// sort by blocks.
+// sort by blocks, except in a list bound to a source.
 void sort_on_heading(ZObject* list, ListPane& pane, std::int32_t column);
 
 // Recomputes the column widths into the list's fields from its width,

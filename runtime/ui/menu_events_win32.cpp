@@ -24,7 +24,7 @@ NativeWindow* menu_bar_window() {
 }
 
 ZObject* focused_control() {
-  SystemPane* pane = pane_of_handle(::GetFocus());
+  SystemPane* pane = focused_system_pane();
   return pane == nullptr ? nullptr : pane->control();
 }
 
