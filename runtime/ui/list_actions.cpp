@@ -126,9 +126,20 @@ void set_row_expanded(ZObject* list, ListPane& pane, std::int32_t row, bool expa
 }
 
 void remove_list_rows(ZObject* list, ListPane& pane, std::int32_t at, std::int32_t count) {
+  // The rows in view stay in view: those removed above them scroll with them.
+  const std::int32_t top = pane.geometry().top;
   const bool selected_went = pane.model().remove_rows(at, count);
+  if (at < top) pane.scroll_to(top - std::min(count, top - at));
   pane.rows_changed(at);
   if (selected_went) report_selection_change(list);
+}
+
+void empty_list(ZObject* list, ListPane& pane) {
+  const bool had_selection = !pane.model().selection().empty();
+  if (had_selection) announce_selection_change(list);
+  pane.model().clear();
+  pane.rows_changed(0);
+  if (had_selection) report_selection_change(list);
 }
 
 void sort_on_heading(ZObject* list, ListPane& pane, std::int32_t column) {

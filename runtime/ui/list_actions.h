@@ -31,8 +31,12 @@ void report_selection_change(ZObject* list);
 // or closes an expanded one (CollapseRow, then its deeper rows go).
 void set_row_expanded(ZObject* list, ListPane& pane, std::int32_t row, bool expanded);
 
-// Removes rows, reporting the change when a selected one went.
+// Removes rows, reporting the change when a selected one went; rows removed
+// above the first in view take the scroll position with them.
 void remove_list_rows(ZObject* list, ListPane& pane, std::int32_t at, std::int32_t count);
+
+// Removes every row, reporting the change when rows were selected.
+void empty_list(ZObject* list, ListPane& pane);
 
 // A heading click: SortColumn, and when no handler sorted, the list's own
 // sort by blocks, except in a list bound to a source.

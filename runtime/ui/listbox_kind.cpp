@@ -133,13 +133,7 @@ namespace list_fields = zif::listbox_fields;
 extern "C" {
 
 void RuntimeListEmpty(ZObject* list) {
-  ListPane* pane = pane_for_adding(list);
-  if (pane == nullptr) return;
-  const bool had_selection = !pane->model().selection().empty();
-  if (had_selection) announce_selection_change(list);
-  pane->model().clear();
-  pane->rows_changed(0);
-  if (had_selection) report_selection_change(list);
+  if (ListPane* pane = pane_for_adding(list)) empty_list(list, *pane);
 }
 
 void RuntimeListAddRow(ZObject* list, ZString* text) {
@@ -389,10 +383,7 @@ extern "C" {
 // inserted and removed, and the cells are read from it.
 void listBindList(ZObject* list, ZObject* source) {
   control_fields_of(list).store_reference(list_fields::data_source, source);
-  if (ListPane* pane = list_pane_of(list)) {
-    pane->model().clear();
-    pane->rows_changed(0);
-  }
+  if (ListPane* pane = list_pane_of(list)) empty_list(list, *pane);
 }
 
 // The part a list binds is its source, whatever the name.

@@ -114,8 +114,8 @@ class ListboxPane final : public SystemPane, public ListPane {
     ::InvalidateRect(handle(), nullptr, FALSE);
   }
 
-  // Return keeps the edited text, Escape drops it, Tab keeps it and lets
-  // the focus move on.
+  // Return keeps the edited text and Escape drops it; the other keys go
+  // their usual way (Tab moves the focus on, which keeps the text).
   bool child_key(WPARAM key) override {
     if (m_edit == nullptr || (key != VK_RETURN && key != VK_ESCAPE)) return false;
     finish_cell_edit(control(), *this, key == VK_RETURN);
@@ -194,9 +194,7 @@ class ListboxPane final : public SystemPane, public ListPane {
       // Only a move with the button down drags: the system may report the
       // pointer where it is when the capture starts.
       case WM_MOUSEMOVE:
-        if (mouse().tracking && (wparam & MK_LBUTTON) != 0 &&
-            !drag_list(control(), *this, GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)))
-          end_drag();
+        if (mouse().tracking && (wparam & MK_LBUTTON) != 0) drag_to(GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));
         return true;
       case WM_LBUTTONUP: end_drag(); return true;
       case WM_CAPTURECHANGED: release_list(*this); return true;
@@ -446,10 +444,16 @@ class ListboxPane final : public SystemPane, public ListPane {
     if (tracking && ::IsWindow(own)) ::SetCapture(own);
   }
 
+  // Handlers run while dragging may close the window, and the pane with it.
+  void drag_to(int x, int y) {
+    const HWND own = handle();
+    const bool still_tracking = drag_list(control(), *this, x, y);
+    if (::IsWindow(own) && !still_tracking) end_drag();
+  }
+
   void end_drag() {
-    if (!mouse().tracking) return;
     release_list(*this);
-    ::ReleaseCapture();
+    if (::GetCapture() == handle()) ::ReleaseCapture();
   }
 
   // The keys move the selection and scroll it into view.

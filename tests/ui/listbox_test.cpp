@@ -531,6 +531,18 @@ TEST_F(AnsweringListRoutines, DraggingSelectsAndScrollsOrOffersTheRowToDragRow) 
   }
 }
 
+TEST_F(ListRoutines, RemovingRowsAboveTheViewKeepsTheRowsInView) {
+  for (int row = 0; row < 60; ++row) add_row("row " + std::to_string(row));
+  m_pane->scroll_to(20);
+  RuntimeRemoveRow(m_list, 25);
+  EXPECT_EQ(m_pane->top, 20) << "a row in view goes without scrolling";
+  RuntimeRemoveRow(m_list, 3);
+  EXPECT_EQ(m_pane->top, 19);
+  zrt::remove_list_rows(m_list, *m_pane, 15, 10);
+  EXPECT_EQ(m_pane->top, 15) << "rows from above to inside the view scroll by those above";
+  EXPECT_EQ(cell(15, 0), "row 27");
+}
+
 TEST_F(ListRoutines, KeysMoveTheSelectionAndScrollItIntoView) {
   using enum zrt::ListKey;
   for (int row = 0; row < 60; ++row) add_row("row " + std::to_string(row));
@@ -558,8 +570,10 @@ TEST_F(AnsweringListRoutines, ABoundListShowsTheSourcesRowsAndIsNotEdited) {
         zrt::make_string("r" + std::to_string(asked_row) + "f" + std::to_string(integer_of(arguments[1]))));
   };
   add_row("own row");
+  listSelectionSetter(m_list, 0, 0);
   listBindList(m_list, source.get());
   EXPECT_EQ(listCountGetter(m_list, 0), 0) << "binding drops the list's own rows";
+  EXPECT_EQ(calls_of(control_tests::change_handler), 2) << "and reports the selection they took";
   listDataInsertedRow(m_list, 0);
   listDataInsertedRow(m_list, 0);
   listDataInsertedRow(m_list, 9);
