@@ -6,6 +6,7 @@
 #include "compiler/pe_file.h"
 #include "compiler/pe_resources.h"
 #include "compiler/text_format.h"
+#include "runtime/core/pe_checksum.h"
 
 #include <cstring>
 
@@ -62,6 +63,8 @@ std::vector<std::uint8_t> pack_image(std::span<const std::uint8_t> runtime, std:
   image::write_u32(packed, pickle.file_offset, static_cast<std::uint32_t>(runtime.size()));
   image::write_u32(packed, pickle.file_offset + 4, k_no_resource_index);
   packed.insert(packed.end(), image.begin(), image.end());
+  // The loader refuses a packed program whose bytes no longer match it.
+  if (!zrt::stamp_pe_checksum(packed)) throw PackError("the executable has no PE header with a CheckSum field");
   return packed;
 }
 

@@ -1,7 +1,8 @@
 // Making a runtime executable carry an application image: the image blob is
 // appended to the file, and the runtime's PICKLE resource (type "PICKLE", id
 // 101, 8 bytes) is patched in place with the blob's file offset and
-// 0xFFFFFFFF, which says that the executable has no resource index.
+// 0xFFFFFFFF, which says that the executable has no resource index. The
+// optional header's CheckSum is then stamped over the whole file.
 #pragma once
 
 #include <cstdint>

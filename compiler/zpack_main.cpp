@@ -1,5 +1,5 @@
-// zpack: writes a runtime executable with an application image appended and
-// its PICKLE resource pointing at it.
+// zpack: writes a runtime executable with an application image appended,
+// its PICKLE resource pointing at it and its checksum stamped.
 #include <fstream>
 #include <iostream>
 #include <iterator>

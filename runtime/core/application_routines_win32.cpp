@@ -10,7 +10,6 @@
 #include "runtime/core/export_table.h"
 #include "runtime/core/image_bases.h"
 #include "runtime/core/loaded_image.h"
-#include "runtime/core/message_box.h"
 #include "runtime/core/native_destructors.h"
 #include "runtime/core/periodic_tasks.h"
 #include "runtime/core/plugin_installation.h"
@@ -77,9 +76,8 @@ class SystemStartup final : public zrt::StartupPlatform {
     if (!error.empty()) show_failure(error);
   }
   void create_frame_window(const std::string& title) override { zrt::create_frame_window(title); }
-  void show_failure(const std::string& message) override {
-    static_cast<void>(zrt::show_message_box(nullptr, message, "", MB_OK | MB_ICONSTOP | MB_TASKMODAL));
-  }
+  void show_failure(const std::string& message) override { zrt::show_failure_message(message); }
+  void end_program(int exit_code) override { ::ExitProcess(static_cast<UINT>(exit_code)); }
   void write_debug_trace(const std::string& text) override { ::OutputDebugStringA(text.c_str()); }
 };
 

@@ -40,6 +40,19 @@ bool MemoryView::store_word(Address address, std::uint32_t value) {
   return write(address, b);
 }
 
+bool MemoryView::range_readable(Address start, std::uint32_t length) const {
+  if (length == 0) return true;
+  if (length - 1 > 0xFFFFFFFFu - start) return false;
+  return byte_at(start) && byte_at(start + length - 1);
+}
+
+std::optional<std::vector<std::uint8_t>> MemoryView::copy_bytes(Address start, std::uint32_t length) const {
+  if (!range_readable(start, length)) return std::nullopt;
+  std::vector<std::uint8_t> bytes(length);
+  if (!read(start, bytes)) return std::nullopt;
+  return bytes;
+}
+
 void RegionMemory::add_region(Address base, std::span<std::uint8_t> bytes, Access access) {
   ZASSERT(bytes.size() <= 0x100000000ull - base, "a memory region wraps past the end of the address space");
   m_regions.push_back(Region{base, bytes, access});

@@ -27,6 +27,12 @@ class MemoryView {
   [[nodiscard]] std::optional<std::int16_t> big_endian_i16_at(Address address) const;
   [[nodiscard]] std::optional<std::int32_t> big_endian_i32_at(Address address) const;
   [[nodiscard]] bool store_word(Address address, std::uint32_t value);  // little-endian
+  // Whether both ends of the range can be read: the check made before memory
+  // is set aside for a copy, so a damaged length word costs no allocation of
+  // its size.
+  [[nodiscard]] bool range_readable(Address start, std::uint32_t length) const;
+  // A copy of the range, or nothing when it cannot all be read.
+  [[nodiscard]] std::optional<std::vector<std::uint8_t>> copy_bytes(Address start, std::uint32_t length) const;
 };
 
 enum class Access : std::uint8_t { ReadOnly, ReadWrite };

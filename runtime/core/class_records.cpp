@@ -92,8 +92,8 @@ void destroy_class_record(ClassRecord* record) {
   release(record, sizeof(ClassRecord));
 }
 
-void append_method(ClassRecord& record, std::string_view name, CodeAddress routine) {
-  append(record.methods, new_entry(MethodEntry{nullptr, make_string(name), routine, 0}));
+void append_method(ClassRecord& record, std::string_view name, CodeAddress routine, CodeAddress second_routine) {
+  append(record.methods, new_entry(MethodEntry{nullptr, make_string(name), routine, 0, second_routine}));
 }
 
 void append_property(ClassRecord& record, std::string_view name, std::string_view type, CodeAddress getter,

@@ -33,6 +33,8 @@ struct MethodEntry {
   ZString* name;
   CodeAddress routine;
   std::int32_t position;  // 1-based place among an interface's methods, else 0
+  // A plug-in method's second routine, which "W" imports link to; else 0.
+  CodeAddress second_routine;
 };
 
 struct EventEntry {
@@ -106,7 +108,7 @@ inline constexpr std::int32_t default_instance_size = 24;
 void destroy_class_record(ClassRecord* record);
 
 // Methods keep their order; hooks, constants and interfaces go to the front.
-void append_method(ClassRecord& record, std::string_view name, CodeAddress routine);
+void append_method(ClassRecord& record, std::string_view name, CodeAddress routine, CodeAddress second_routine = 0);
 void append_property(ClassRecord& record, std::string_view name, std::string_view type, CodeAddress getter,
                      CodeAddress setter, std::int32_t parameter);
 void append_event(ClassRecord& record, std::string_view name, std::string_view parameters,

@@ -16,6 +16,9 @@ namespace {
 
 constexpr std::uint32_t kind_runtime_class = 1;
 constexpr std::uint32_t no_superclass = 0xFFFFFFFF;
+// Far beyond the fields of any program (a quarter of a million); a larger
+// size is damage, and each instance would be allocated at that size.
+constexpr std::uint32_t largest_instance_size = 1u << 20;
 
 struct ClassTable {
   std::vector<ClassRecord*> slots;
@@ -116,6 +119,7 @@ class TableBuilder {
     const auto superclass = name_address ? reader.next("the superclass index") : std::nullopt;
     const auto has_lifecycle = superclass ? reader.next("the lifecycle flag") : std::nullopt;
     if (!has_lifecycle) return fail(index, reader.failure());
+    if (*size > largest_instance_size) return fail(index, "instance size " + std::to_string(*size) + " out of range");
     const auto name = *name_address == 0 ? std::optional<std::string>("") : read_literal_string(m_data, *name_address);
     if (!name) return fail(index, "unreadable class name at " + hex_address(*name_address));
 

@@ -39,9 +39,11 @@ CodeAddress member_import_target(const MemberImport& import, NamedClassLookup fi
   // Without a class, methods are the plug-ins' global methods.
   if (record == nullptr) return import.kind == 'M' || import.kind == 'W' ? find_global_plugin_method(import.member) : 0;
   switch (import.kind) {
-    case 'M': {
+    case 'M':
+    case 'W': {
       const MethodEntry* method = find_method(record, import.member);
-      return method == nullptr ? 0 : method->routine;
+      if (method == nullptr) return 0;
+      return import.kind == 'M' ? method->routine : method->second_routine;
     }
     case 'G':
     case 'S': {
@@ -49,8 +51,6 @@ CodeAddress member_import_target(const MemberImport& import, NamedClassLookup fi
       if (property == nullptr) return 0;
       return import.kind == 'G' ? property->getter : property->setter;
     }
-    // FIXME: "W" takes a method's second routine, which only plug-in
-    // methods have.
     default: return 0;
   }
 }

@@ -3,6 +3,7 @@
 #include "runtime/core/image_source.h"
 
 #include "runtime/core/image_block.h"
+#include "runtime/core/pe_checksum.h"
 
 #include <array>
 #include <cstring>
@@ -84,13 +85,18 @@ std::optional<SegmentBytes> split_image(std::span<const std::uint8_t> blob, Load
 
 std::optional<SegmentBytes> read_appended_image(const std::string& executable_path, std::uint32_t image_offset,
                                                 LoadError& error) {
-  const auto blob = read_file_tail(executable_path, image_offset);
-  if (!blob) {
+  const auto executable = read_file_tail(executable_path, 0);
+  if (!executable || image_offset > executable->size()) {
     error = load_failure("its image could not be read from " + executable_path + " at file offset " +
                          hex(image_offset));
     return std::nullopt;
   }
-  return split_image(*blob, error);
+  if (!pe_checksum_matches(*executable)) {
+    const std::size_t name = executable_path.find_last_of("\\/") + 1;
+    error.message = executable_path.substr(name) + " is damaged; please obtain it again.";
+    return std::nullopt;
+  }
+  return split_image(std::span(*executable).subspan(image_offset), error);
 }
 
 std::optional<SegmentBytes> read_development_files(const std::string& directory, LoadError& error) {

@@ -39,7 +39,9 @@ struct ImageLocation {
 // in the order code1, code2, data1, data2. Bytes after data2 are ignored.
 [[nodiscard]] std::optional<SegmentBytes> split_image(std::span<const std::uint8_t> blob, LoadError& error);
 
-// Reads the blob from `image_offset` to the end of the executable file.
+// Reads the blob from `image_offset` to the end of the executable file,
+// after checking the executable's checksum: a packed program whose bytes do
+// not match it is refused with "NAME is damaged; please obtain it again.".
 [[nodiscard]] std::optional<SegmentBytes> read_appended_image(const std::string& executable_path,
                                                               std::uint32_t image_offset, LoadError& error);
 

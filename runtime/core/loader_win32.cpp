@@ -1,11 +1,11 @@
 // The loader's platform on Windows: the PICKLE resource through FindResource,
 // code memory allocated executable, libraries through LoadLibrary (never
 // unloaded), runtime routines through the export table, the failure message
-// box (through the message-box seam) and the call of the image's entry.
+// box and the call of the image's entry.
 #include "runtime/core/loader.h"
 
 #include "runtime/core/export_table.h"
-#include "runtime/core/message_box.h"
+#include "runtime/core/runtime_message.h"
 #include "runtime/core/module_instance.h"
 
 #include <windows.h>
@@ -56,7 +56,7 @@ class SystemLoader : public LoaderPlatform {
   std::uint32_t address_of(std::span<const std::uint8_t> block) override { return address_value(block.data()); }
 
   void show_failure(const std::string& message) override {
-    static_cast<void>(show_message_box(nullptr, message, "", MB_OK | MB_ICONSTOP | MB_TASKMODAL));
+    show_failure_message(message);
   }
 
   void call_entry(std::uint32_t entry) override {

@@ -97,7 +97,7 @@ void add_methods(ClassRecord& record, std::span<const zplug::MethodEntry> method
   for (const zplug::MethodEntry& method : methods) {
     MethodDeclaration declaration;
     if (read_declaration(method.declaration, declaration) != nullptr)
-      append_method(record, declaration.name, code_of(method.routine));
+      append_method(record, declaration.name, code_of(method.routine), code_of(method.second_routine));
   }
 }
 

@@ -31,14 +31,6 @@ std::vector<ZObject*> g_objects;
 // The texts of database objects, which their minimal class cannot release.
 std::vector<ZString*> g_texts;
 
-// Whether both ends of the range can be read, before memory is set aside
-// for a copy of it.
-bool range_readable(const MemoryView& memory, Address start, std::uint32_t length) {
-  if (length == 0) return true;
-  if (length - 1 > 0xFFFFFFFFu - start) return false;
-  return memory.byte_at(start) && memory.byte_at(start + length - 1);
-}
-
 class ProjectBuilder {
  public:
   explicit ProjectBuilder(MemoryView& data) : m_data(data) {}
@@ -102,7 +94,7 @@ class ProjectBuilder {
   }
 
   bool note_menu_bar(std::uint32_t number, Address descriptor, std::uint32_t length, ProjectObjectsBuild& result) {
-    if (!range_readable(m_data, descriptor + 8, length)) return fail(number, "the menu bar stream runs past the image data");
+    if (!m_data.range_readable(descriptor + 8, length)) return fail(number, "the menu bar stream runs past the image data");
     result.menu_bar = MenuBarStream{descriptor + 8, length};
     return true;
   }
@@ -110,10 +102,10 @@ class ProjectBuilder {
   bool read_settings(std::uint32_t number, Address descriptor, ProjectObjectsBuild& result) {
     const auto length = word(descriptor, 2);
     if (!length) return fail(number, "cannot read the settings length");
-    std::vector<std::uint8_t> stream;
-    if (!copy_range(descriptor + 12, *length, stream)) return fail(number, "the settings stream runs past the image data");
+    const auto stream = m_data.copy_bytes(descriptor + 12, *length);
+    if (!stream) return fail(number, "the settings stream runs past the image data");
     SettingsError settings_error;
-    auto settings = parse_settings(stream, settings_error);
+    auto settings = parse_settings(*stream, settings_error);
     if (!settings) return fail(number, settings_error.message);
     set_runtime_messages(settings->messages);
     result.settings = std::move(settings);
@@ -138,21 +130,15 @@ class ProjectBuilder {
     const auto first = word(descriptor, 3);
     const auto second = word(descriptor, 4);
     if (!text || !first || !second) return fail(number, "cannot read its descriptor at " + hex_address(descriptor));
-    std::vector<std::uint8_t> bytes;
-    if (length > 0x7FFFFFFF || !copy_range(*text, length, bytes)) return fail(number, "its text runs past the image data");
+    const auto bytes = length > 0x7FFFFFFF ? std::nullopt : m_data.copy_bytes(*text, length);
+    if (!bytes) return fail(number, "its text runs past the image data");
     ZObject* object = new_instance(runtime_class("Database"));
-    m_texts.push_back(make_string(bytes.data(), static_cast<std::int32_t>(bytes.size())));
+    m_texts.push_back(make_string(bytes->data(), static_cast<std::int32_t>(bytes->size())));
     *field_at(object, project_fields::database_text) = word_of_pointer(m_texts.back());
     *field_at(object, project_fields::database_first) = *first;
     *field_at(object, project_fields::database_second) = *second;
     m_objects.back() = object;
     return true;
-  }
-
-  bool copy_range(Address start, std::uint32_t length, std::vector<std::uint8_t>& bytes) const {
-    if (!range_readable(m_data, start, length)) return false;
-    bytes.resize(length);
-    return m_data.read(start, bytes);
   }
 
   MemoryView& m_data;

@@ -25,9 +25,7 @@ bool build_application_tables(StartupPlatform& platform, MemoryView& data, Addre
   return true;
 }
 
-}  // namespace
-
-bool initialise_runtime(StartupPlatform& platform, MemoryView& data, Address application_descriptor) {
+bool run_steps(StartupPlatform& platform, MemoryView& data, Address application_descriptor) {
   platform.register_window_classes();
   platform.initialise_ole();
   if (!runtime_classes_registered()) {
@@ -46,6 +44,14 @@ bool initialise_runtime(StartupPlatform& platform, MemoryView& data, Address app
   if (state.multiple_document) platform.create_frame_window(state.frame_title);
   create_application_object();
   return true;
+}
+
+}  // namespace
+
+bool initialise_runtime(StartupPlatform& platform, MemoryView& data, Address application_descriptor) {
+  if (run_steps(platform, data, application_descriptor)) return true;
+  platform.end_program(k_failed_start_exit_code);
+  return false;
 }
 
 }  // namespace zrt

@@ -29,13 +29,22 @@ class StartupPlatform {
   virtual void install_menu_bar(const MenuBarStream& menu_bar) = 0;
   virtual void create_frame_window(const std::string& title) = 0;
   virtual void show_failure(const std::string& message) = 0;
+  // Ends the process with the exit code; the system's version does not
+  // return.
+  virtual void end_program(int exit_code) = 0;
   // Diagnostics for the application's developer (a class smaller than its
   // superclass, say); the user never sees them.
   virtual void write_debug_trace(const std::string& text) = 0;
 };
 
-// Runs every step; a class table or project objects that cannot be built
-// show their error and stop the initialisation. Returns whether it finished.
+// The exit code of a program whose start failed.
+inline constexpr int k_failed_start_exit_code = 1;
+
+// Runs every step. Member imports that cannot be linked, or a class table or
+// project objects that cannot be built, show their error and end the program
+// with k_failed_start_exit_code: the image's code after RuntimeInit assumes a
+// runtime that is ready. Returns whether it finished (false only where
+// end_program returns, as in tests).
 bool initialise_runtime(StartupPlatform& platform, MemoryView& data, Address application_descriptor);
 
 }  // namespace zrt

@@ -13,4 +13,8 @@ void show_runtime_message(std::string_view text) {
   static_cast<void>(show_message_box(current_owner_window(), text, message_box_caption(), MB_OK));
 }
 
+void show_failure_message(std::string_view text) {
+  static_cast<void>(show_message_box(nullptr, text, "", MB_OK | MB_ICONSTOP | MB_TASKMODAL));
+}
+
 }  // namespace zrt

@@ -18,13 +18,26 @@ class SettingsParser {
         !read_file_types(settings.file_types) || !read_messages(settings.messages))
       return std::nullopt;
     std::uint8_t mdi = 0;
-    if (!read(m_reader.read_byte(), mdi, "MDI flag") || !read_text(settings.frame_title, "frame title"))
+    if (!read(m_reader.read_byte(), mdi, "MDI flag")) return std::nullopt;
+    // A stream read out of step finds some other byte here.
+    if (mdi > 1) return out_of_range("MDI flag", mdi);
+    if (!read_text(settings.frame_title, "frame title")) return std::nullopt;
+    if (!m_reader.at_end()) {
+      m_error.message = "settings stream: the stream goes on after the frame title at byte " +
+                        std::to_string(m_reader.position());
       return std::nullopt;
-    settings.mdi = mdi != 0;
+    }
+    settings.mdi = mdi == 1;
     return settings;
   }
 
  private:
+  std::nullopt_t out_of_range(const char* field, std::int64_t value) {
+    m_error.message = std::string("settings stream: the ") + field + " " + std::to_string(value) +
+                      " is out of range at byte " + std::to_string(m_reader.position() - 1);
+    return std::nullopt;
+  }
+
   bool fail(const char* field) {
     m_error.message = std::string("settings stream: cannot read the ") + field + ": " + m_reader.error();
     return false;

@@ -34,8 +34,10 @@ struct SettingsError {
   std::string message;
 };
 
-// Parses a whole settings stream. On malformed input the result names the
-// field that could not be read and the offset where reading stopped.
+// Parses a whole settings stream, which must end with its frame title. On
+// malformed input (a field that cannot be read, an MDI flag other than 0 or
+// 1, bytes after the frame title) the error names the field and the offset
+// where reading stopped.
 [[nodiscard]] std::optional<Settings> parse_settings(std::span<const std::uint8_t> stream, SettingsError& error);
 
 }  // namespace zrt

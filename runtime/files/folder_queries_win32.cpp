@@ -4,6 +4,7 @@
 // special-folder and temporary-file functions. None of them reports a failure
 // other than by its result.
 #include "runtime/core/strings.h"
+#include "runtime/files/file_entries_win32.h"
 #include "runtime/files/folder_items.h"
 #include "runtime/files/path_parts.h"
 #include "runtime/interface/exports.h"
@@ -12,22 +13,12 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include <optional>
 #include <vector>
 
 namespace zrt {
 namespace {
 
 constexpr DWORD k_directory = FILE_ATTRIBUTE_DIRECTORY;
-
-// The entry the system finds for the path, if any.
-std::optional<WIN32_FIND_DATAA> find_entry(const std::string& path) {
-  WIN32_FIND_DATAA found{};
-  const HANDLE search = ::FindFirstFileA(path.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return std::nullopt;
-  ::FindClose(search);
-  return found;
-}
 
 bool has_attribute(ZObject* item, DWORD attribute) {
   const auto entry = find_entry(path_of(item));

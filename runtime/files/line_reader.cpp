@@ -1,7 +1,9 @@
 // Scanning blocks for line ends, appending whole runs of bytes to the line.
+// A line that lies within one block is given as a view into it, unassembled.
 #include "runtime/files/line_reader.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace zrt {
 
@@ -11,28 +13,48 @@ LineReader::LineReader(std::unique_ptr<ByteSource> source, std::size_t block_siz
 void LineReader::refill() {
   m_position = 0;
   m_count = static_cast<std::size_t>(m_source->read(m_buffer.data(), static_cast<std::int32_t>(m_buffer.size())));
+  m_next_cr = m_next_lf = k_unknown;
 }
 
-std::string LineReader::read_line() {
-  std::string line;
+std::size_t LineReader::next_in_block(std::size_t& cached, char byte) const {
+  if (cached == k_unknown || cached < m_position) {
+    const void* found = std::memchr(m_buffer.data() + m_position, byte, m_count - m_position);
+    cached = found == nullptr ? m_count : static_cast<std::size_t>(static_cast<const char*>(found) - m_buffer.data());
+  }
+  return cached;
+}
+
+std::size_t LineReader::next_terminator() {
+  return std::min(next_in_block(m_next_cr, '\r'), next_in_block(m_next_lf, '\n'));
+}
+
+// After a CR: an LF right behind it belongs to the same line end, also when
+// it is the first byte of the next block.
+void LineReader::step_over_lf_after_cr() {
+  if (m_position == m_count) refill();
+  if (m_position < m_count && m_buffer[m_position] == '\n') ++m_position;
+}
+
+std::string_view LineReader::read_line() {
+  m_line.clear();
   for (;;) {
-    const char* begin = m_buffer.data() + m_position;
-    const char* end = m_buffer.data() + m_count;
-    const char* stop = std::find_if(begin, end, [](char byte) { return byte == '\r' || byte == '\n'; });
-    line.append(begin, stop);
-    m_position = static_cast<std::size_t>(stop - m_buffer.data());
-    if (stop != end) {
+    const std::size_t stop = next_terminator();
+    const std::string_view run(m_buffer.data() + m_position, stop - m_position);
+    m_position = stop;
+    if (stop != m_count) {
       ++m_position;
-      if (*stop == '\r') {
-        if (m_position == m_count) refill();
-        if (m_position < m_count && m_buffer[m_position] == '\n') ++m_position;
-      }
-      return line;
+      const bool after_cr = m_buffer[stop] == '\r';
+      // The run goes into the line before a refill can overwrite it.
+      const bool assemble = !m_line.empty() || (after_cr && m_position == m_count);
+      if (assemble) m_line.append(run);
+      if (after_cr) step_over_lf_after_cr();
+      return assemble ? std::string_view(m_line) : run;
     }
-    if (m_source->at_end()) return line;
+    m_line.append(run);
+    if (m_source->at_end()) return m_line;
     refill();
     // A read that fails before the end would otherwise be asked again forever.
-    if (m_count == 0) return line;
+    if (m_count == 0) return m_line;
   }
 }
 

@@ -11,18 +11,23 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zrt {
 
-inline constexpr std::size_t k_text_block_size = 1024;
+// Large enough that the system's read and the end-of-file test are paid once
+// per several hundred lines, not once per dozen.
+inline constexpr std::size_t k_text_block_size = 64 * 1024;
 
 class LineReader {
  public:
   explicit LineReader(std::unique_ptr<ByteSource> source, std::size_t block_size = k_text_block_size);
 
-  // The next line without its terminator; "" once everything is read.
-  [[nodiscard]] std::string read_line();
+  // The next line without its terminator; "" once everything is read. The
+  // view is valid until the next call: it points into the block when the
+  // line lies within one, and into the reader's own line otherwise.
+  [[nodiscard]] std::string_view read_line();
   // Everything not read yet, line ends as they are.
   [[nodiscard]] std::string read_all();
   // The buffer is used up and the source is at its end.
@@ -30,11 +35,22 @@ class LineReader {
 
  private:
   void refill();
+  [[nodiscard]] std::size_t next_terminator();
+  [[nodiscard]] std::size_t next_in_block(std::size_t& cached, char byte) const;
+  void step_over_lf_after_cr();
 
   std::unique_ptr<ByteSource> m_source;
   std::vector<char> m_buffer;
   std::size_t m_position = 0;
   std::size_t m_count = 0;
+  // Where the next CR and LF at or after the position are in the block
+  // (m_count when there is none), so each block is scanned once per byte
+  // value rather than once per line; k_unknown after a refill.
+  static constexpr std::size_t k_unknown = static_cast<std::size_t>(-1);
+  std::size_t m_next_cr = k_unknown;
+  std::size_t m_next_lf = k_unknown;
+  // A line that crosses a block boundary is assembled here.
+  std::string m_line;
 };
 
 }  // namespace zrt

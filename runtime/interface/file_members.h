@@ -17,6 +17,8 @@ inline constexpr PropertyDecl folder_item_properties[] = {
     {"Directory", "Boolean", "fileDirectoryGetter", "", 0},
     {"Locked", "Boolean", "fileLockedGetter", "fileLockedSetter", 0},
     {"Visible", "Boolean", "fileVisibleGetter", "fileVisibleSetter", 0},
+    {"CreationDate", "Date", "folderGetCreation", "folderSetCreation", 0},
+    {"ModificationDate", "Date", "folderGetModified", "folderSetModified", 0},
     {"Parent", "FolderItem", "folderParentGetter", "", 0},
     {"Type", "String", "fileTypeGetter", "", 0},
     {"Count", "Integer", "fileCountGetter", "", 0},

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "runtime/interface/control_members.h"
+#include "runtime/interface/date_members.h"
 #include "runtime/interface/declarations.h"
 #include "runtime/interface/device_members.h"
 #include "runtime/interface/file_members.h"
@@ -118,6 +119,7 @@ inline constexpr ClassDecl runtime_classes[] = {
      text_input_stream_methods, {}},
     {"BinaryStream", "ZTBinaryStream", "", binary_stream_fields::instance_size, binary_stream_properties,
      binary_stream_methods, {}},
+    {"Date", "ZTDate", "", date_fields::instance_size, date_properties, {}, {}},
     {"Picture", "ZTPicture", "", picture_fields::instance_size, picture_properties, picture_methods, {}},
     {"Graphics", "ZTGraphics", "", graphics_fields::instance_size, graphics_properties, graphics_methods, {}},
     // Project objects the image may carry; until their subsystems exist they

@@ -1,5 +1,5 @@
 // Keys pressed in a runtime window, in the order the event loop offers them:
-// the menu shortcuts, the focused control's KeyDown, the window's KeyDown,
+// a pane's own child window (a list's edit field), the menu shortcuts, the focused control's KeyDown, the window's KeyDown,
 // then Return and Escape for the default and cancel buttons and Tab for the
 // focus.
 #include "runtime/ui/keyboard.h"
@@ -33,7 +33,7 @@ ZObject* runtime_window_of(HWND target) {
 
 // A control's pane in the window that has the keyboard focus, or null.
 SystemPane* focused_pane(ZObject* window) {
-  SystemPane* pane = pane_of_handle(::GetFocus());
+  SystemPane* pane = focused_system_pane();
   return pane != nullptr && ControlFields(pane->control()).window() == window ? pane : nullptr;
 }
 
@@ -127,7 +127,11 @@ bool handle_key_message(void* message) {
   ZObject* window = runtime_window_of(key.hwnd);
   // Handlers may close the window: it is held for the whole handling.
   const ObjectRef held = ObjectRef::share(window);
-  return window != nullptr && (run_menu_shortcut(key.wParam) || handle_window_key(window, key.wParam));
+  if (window == nullptr) return false;
+  if (SystemPane* owner = pane_of_handle(::GetParent(key.hwnd));
+      owner != nullptr && pane_of_handle(key.hwnd) == nullptr && owner->child_key(key.wParam))
+    return true;
+  return run_menu_shortcut(key.wParam) || handle_window_key(window, key.wParam);
 }
 
 }  // namespace zrt

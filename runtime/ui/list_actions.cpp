@@ -6,9 +6,11 @@
 #include "runtime/interface/exports.h"
 #include "runtime/interface/listbox_interface.h"
 #include "runtime/ui/control_object.h"
+#include "runtime/ui/list_binding.h"
 #include "runtime/ui/list_columns.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <span>
 #include <vector>
 
@@ -94,6 +96,8 @@ void set_row_selected(ZObject* list, ListPane& pane, std::int32_t row, bool sele
 void select_from_anchor(ZObject* list, ListPane& pane, std::int32_t row) {
   ListModel& model = pane.model();
   const std::int32_t anchor = model.holds(model.anchor) ? model.anchor : row;
+  const auto& ranges = model.selection().ranges();
+  if (ranges.size() == 1 && ranges.front() == RowRange{std::min(anchor, row), std::abs(row - anchor) + 1}) return;
   announce_selection_change(list);
   redraw_selected(pane);
   model.selection().clear();
@@ -122,14 +126,26 @@ void set_row_expanded(ZObject* list, ListPane& pane, std::int32_t row, bool expa
 }
 
 void remove_list_rows(ZObject* list, ListPane& pane, std::int32_t at, std::int32_t count) {
+  // The rows in view stay in view: those removed above them scroll with them.
+  const std::int32_t top = pane.geometry().top;
   const bool selected_went = pane.model().remove_rows(at, count);
+  if (at < top) pane.scroll_to(top - std::min(count, top - at));
   pane.rows_changed(at);
   if (selected_went) report_selection_change(list);
 }
 
+void empty_list(ZObject* list, ListPane& pane) {
+  const bool had_selection = !pane.model().selection().empty();
+  if (had_selection) announce_selection_change(list);
+  pane.model().clear();
+  pane.rows_changed(0);
+  if (had_selection) report_selection_change(list);
+}
+
 void sort_on_heading(ZObject* list, ListPane& pane, std::int32_t column) {
   ControlFields(list).set_value(f::heading_index, column);
-  if (raise_boolean_event(list, "SortColumn", {static_cast<Word>(column)})) return;
+  // A bound list shows its rows in the source's order.
+  if (raise_boolean_event(list, "SortColumn", {static_cast<Word>(column)}) || is_bound(list)) return;
   pane.model().sort_blocks(column, &RuntimeStringCompare);
   pane.rows_changed(0);
 }

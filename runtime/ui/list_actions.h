@@ -17,7 +17,8 @@ namespace zrt {
 void select_only(ZObject* list, ListPane& pane, std::int32_t row, bool scroll);
 // Adds the row to the selection or takes it out.
 void set_row_selected(ZObject* list, ListPane& pane, std::int32_t row, bool selected);
-// Selects the rows from the anchor to the row alone (Shift-click).
+// Selects the rows from the anchor to the row alone (Shift-click); nothing
+// changes, and nothing is reported, when they are the selection already.
 void select_from_anchor(ZObject* list, ListPane& pane, std::int32_t row);
 
 // The receivers hear that the selection is about to change.
@@ -30,11 +31,15 @@ void report_selection_change(ZObject* list);
 // or closes an expanded one (CollapseRow, then its deeper rows go).
 void set_row_expanded(ZObject* list, ListPane& pane, std::int32_t row, bool expanded);
 
-// Removes rows, reporting the change when a selected one went.
+// Removes rows, reporting the change when a selected one went; rows removed
+// above the first in view take the scroll position with them.
 void remove_list_rows(ZObject* list, ListPane& pane, std::int32_t at, std::int32_t count);
 
+// Removes every row, reporting the change when rows were selected.
+void empty_list(ZObject* list, ListPane& pane);
+
 // A heading click: SortColumn, and when no handler sorted, the list's own
-// sort by blocks.
+// sort by blocks, except in a list bound to a source.
 void sort_on_heading(ZObject* list, ListPane& pane, std::int32_t column);
 
 // Recomputes the column widths into the list's fields from its width,

@@ -32,6 +32,7 @@ std::int32_t ListModel::place_row(std::int32_t at, std::int16_t indent, ZString*
   m_rows.insert(m_rows.begin() + at, std::move(row));
   m_selection.rows_inserted(at, 1);
   if (m_expanding_row >= at) ++m_expanding_row;
+  if (editing.row >= at) ++editing.row;
   return at;
 }
 
@@ -57,6 +58,7 @@ bool ListModel::remove_rows(std::int32_t at, std::int32_t count) {
   else if (m_expanding_row >= at)
     m_expanding_row = -1;
   if (anchor >= at) anchor = anchor >= at + count ? anchor - count : -1;
+  if (editing.row >= at) editing.row = editing.row >= at + count ? editing.row - count : -1;
   return m_selection.rows_removed(at, count);
 }
 
@@ -64,6 +66,7 @@ void ListModel::clear() {
   m_selection.clear();
   m_rows.clear();
   anchor = -1;
+  editing.row = -1;
 }
 
 std::int32_t ListModel::descendants_end(std::int32_t folder) const {
@@ -102,6 +105,7 @@ void ListModel::sort_blocks(std::int32_t column, TextOrder order) {
   m_rows = std::move(sorted);
   m_selection = std::move(selection);
   anchor = -1;
+  editing.row = -1;
 }
 
 ListModel::Expansion::Expansion(ListModel& model, std::int32_t folder)

@@ -101,6 +101,14 @@ class ListModel {
   [[nodiscard]] const ListSelection& selection() const { return m_selection; }
   // Where Shift-clicks extend from: the row clicked or selected last.
   std::int32_t anchor = -1;
+  // The cell whose text the user is editing, row -1 for none. It follows
+  // its row as rows are inserted and removed; removing or sorting the row
+  // away, or emptying the list, ends the editing.
+  struct CellEdit {
+    std::int32_t row = -1;
+    std::int32_t column = 0;
+  };
+  CellEdit editing;
 
  private:
   std::int32_t place_row(std::int32_t at, std::int16_t indent, ZString* text, RowState state);

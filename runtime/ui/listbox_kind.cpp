@@ -3,9 +3,7 @@
 // False) without one. A row outside 0..ListCount-1 raises
 // OutOfBoundsException before anything else happens. While a data source is
 // bound, the routines that edit rows do nothing.
-#include "runtime/core/code_calls.h"
 #include "runtime/core/exceptions.h"
-#include "runtime/core/pointer_words.h"
 #include "runtime/interface/exports.h"
 #include "runtime/interface/listbox_interface.h"
 #include "runtime/ui/control_kinds.h"
@@ -13,10 +11,11 @@
 #include "runtime/ui/control_panes.h"
 #include "runtime/ui/control_setters.h"
 #include "runtime/ui/list_actions.h"
+#include "runtime/ui/list_binding.h"
+#include "runtime/ui/list_editing.h"
 
 #include <algorithm>
 #include <utility>
-#include <vector>
 
 namespace zrt {
 namespace {
@@ -25,8 +24,6 @@ namespace f = zif::listbox_fields;
 
 constexpr std::int32_t strings[] = {f::text_font, f::column_widths, f::initial_value};
 constexpr std::int32_t references[] = {f::data_source};
-
-bool bound(ZObject* list) { return control_fields_of(list).reference(f::data_source) != nullptr; }
 
 // The pane when the row is in range (raising when it is not), null without
 // pane.
@@ -39,12 +36,12 @@ ListPane* pane_for_row(ZObject* list, std::int32_t row) {
 // The pane for editing a row: none while a source is bound.
 ListPane* pane_for_editing(ZObject* list, std::int32_t row) {
   ListPane* pane = pane_for_row(list, row);
-  return pane != nullptr && !bound(list) ? pane : nullptr;
+  return pane != nullptr && !is_bound(list) ? pane : nullptr;
 }
 
 ListPane* pane_for_adding(ZObject* list) {
   ListPane* pane = list_pane_of(list);
-  return pane != nullptr && !bound(list) ? pane : nullptr;
+  return pane != nullptr && !is_bound(list) ? pane : nullptr;
 }
 
 void added(ZObject* list, ListPane& pane, std::int32_t row) {
@@ -122,25 +119,6 @@ void columns_changed(ZObject* list, std::int32_t field) {
 
 void release_listbox(ZObject* list) { release_selection_receivers(list); }
 
-// Calls the object's method of that name with the arguments after the
-// object; 0 when it has none.
-Word call_method(ZObject* object, std::string_view name, std::initializer_list<Word> arguments) {
-  const MethodEntry* method = object != nullptr ? find_method(class_of(object), name) : nullptr;
-  if (method == nullptr || method->routine == 0) return 0;
-  std::vector<Word> words{word_of_pointer(object)};
-  words.insert(words.end(), arguments);
-  return call_code(method->routine, words);
-}
-
-// A bound list's cell: field column + 1 of the source's row (GetRow), when
-// the row has that many fields (FieldCount), with a new reference.
-ZString* bound_cell(ZObject* source, std::int32_t row, std::int32_t column) {
-  const ObjectRef source_row = ObjectRef::adopt(pointer_of<ZObject>(call_method(source, "GetRow", {static_cast<Word>(row)})));
-  const auto fields = static_cast<std::int32_t>(call_method(source_row.get(), "FieldCount", {}));
-  if (column < 0 || column + 1 > fields) return nullptr;
-  return pointer_of<ZString>(call_method(source_row.get(), "getIndString", {static_cast<Word>(column + 1)}));
-}
-
 }  // namespace
 
 ListPane* list_pane_of(ZObject* list) { return dynamic_cast<ListPane*>(control_fields_of(list).pane()); }
@@ -155,13 +133,7 @@ namespace list_fields = zif::listbox_fields;
 extern "C" {
 
 void RuntimeListEmpty(ZObject* list) {
-  ListPane* pane = pane_for_adding(list);
-  if (pane == nullptr) return;
-  const bool had_selection = !pane->model().selection().empty();
-  if (had_selection) announce_selection_change(list);
-  pane->model().clear();
-  pane->rows_changed(0);
-  if (had_selection) report_selection_change(list);
+  if (ListPane* pane = pane_for_adding(list)) empty_list(list, *pane);
 }
 
 void RuntimeListAddRow(ZObject* list, ZString* text) {
@@ -185,10 +157,8 @@ ZString* RuntimeGetRow(ZObject* list, std::int32_t row) { return listGetCell(lis
 void RuntimeSetRow(ZObject* list, std::int32_t row, ZString* text) { listSetCell(list, row, 0, text); }
 
 ZString* listGetCell(ZObject* list, std::int32_t row, std::int32_t column) {
-  if (pane_for_row(list, row) != nullptr && bound(list))
-    return bound_cell(control_fields_of(list).reference(list_fields::data_source), row, column);
-  const ListCell* cell = cell_of(list, row, column);
-  return cell != nullptr ? share_string(cell->text.get()) : nullptr;
+  ListPane* pane = pane_for_row(list, row);
+  return pane != nullptr ? shown_cell_text(list, pane->model(), row, column).leak() : nullptr;
 }
 
 void listSetCell(ZObject* list, std::int32_t row, std::int32_t column, ZString* text) {
@@ -396,6 +366,10 @@ void listSetHeading(ZObject* list, std::int32_t column, ZString* text) {
   if (control_fields_of(list).flag(list_fields::has_heading)) pane->rows_changed(0);
 }
 
+void listEditCell(ZObject* list, std::int32_t row, std::int32_t column) {
+  if (ListPane* pane = pane_for_row(list, row)) edit_cell(list, *pane, row, column);
+}
+
 void listAddLSNR(ZObject* list, ZObject* receiver) { add_selection_receiver(list, receiver); }
 void listRemoveLSNR(ZObject* list, ZObject* receiver) {
   remove_selection_receiver(list, receiver);
@@ -409,10 +383,7 @@ extern "C" {
 // inserted and removed, and the cells are read from it.
 void listBindList(ZObject* list, ZObject* source) {
   control_fields_of(list).store_reference(list_fields::data_source, source);
-  if (ListPane* pane = list_pane_of(list)) {
-    pane->model().clear();
-    pane->rows_changed(0);
-  }
+  if (ListPane* pane = list_pane_of(list)) empty_list(list, *pane);
 }
 
 // The part a list binds is its source, whatever the name.
@@ -422,13 +393,13 @@ ZObject* listGetBoundPart(ZObject* list, ZString*) {
 
 void listDataInsertedRow(ZObject* list, std::int32_t row) {
   ListPane* pane = list_pane_of(list);
-  if (pane == nullptr || !bound(list)) return;
+  if (pane == nullptr || !is_bound(list)) return;
   pane->rows_changed(pane->model().insert_row(row, nullptr));
 }
 
 void listDataRemovedRow(ZObject* list, std::int32_t row) {
   ListPane* pane = list_pane_of(list);
-  if (pane != nullptr && bound(list) && pane->model().holds(row)) remove_list_rows(list, *pane, row, 1);
+  if (pane != nullptr && is_bound(list) && pane->model().holds(row)) remove_list_rows(list, *pane, row, 1);
 }
 
 void listDataReload(ZObject* list) {

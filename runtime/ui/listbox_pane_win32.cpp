@@ -1,12 +1,17 @@
 // The list box's pane, "NuListbox": a "ZT_Pane" window with a vertical
-// scroll bar on which the runtime draws the rows itself (no Win32 list
-// control), and which turns clicks, drags and keys into selection changes,
-// folder toggles and heading clicks.
+// scroll bar on which the runtime draws the rows in view itself (no Win32
+// list control), laid out by list_layout. Clicks, drags and keys go to the
+// list's portable input handling (list_input); an EDIT child is the field
+// in which the user edits a cell (list_editing).
 #include "runtime/core/events.h"
 #include "runtime/graphics/font_cache.h"
+#include "runtime/graphics/pictures_win32.h"
 #include "runtime/interface/listbox_interface.h"
 #include "runtime/ui/control_panes.h"
 #include "runtime/ui/list_actions.h"
+#include "runtime/ui/list_binding.h"
+#include "runtime/ui/list_editing.h"
+#include "runtime/ui/list_input.h"
 #include "runtime/ui/list_pane.h"
 #include "runtime/ui/pane_font_win32.h"
 #include "runtime/ui/system_pane_win32.h"
@@ -15,6 +20,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <utility>
 
 namespace zrt {
@@ -23,19 +29,12 @@ namespace {
 namespace f = zif::listbox_fields;
 
 constexpr int minimum_hierarchical_row_height = 18;
-constexpr int indent_per_level = 12;
-constexpr int folder_indent = 20;
-constexpr int triangle_width = 10;
-constexpr int triangle_left = 5;
-constexpr int cell_margin = 2;
-constexpr int check_box_size = 12;
-// The cell type (or, for a cell of type 0, the column type) that shows a
-// check box.
-constexpr std::int32_t check_box_cell = 2;
 constexpr COLORREF disabled_text = RGB(0x88, 0x88, 0x88);
 // Asks the pane to bring its scroll bar up to date, once after many rows
 // were added.
 constexpr UINT update_scroll_message = WM_APP + 0x51;
+// Asks the pane to finish editing once its edit field lost the focus.
+constexpr UINT finish_edit_message = WM_APP + 0x52;
 
 // The list's font and its variants for cells with style bits, from the font
 // cache, made when first needed.
@@ -69,6 +68,15 @@ class StyledFonts {
 class ListboxPane final : public SystemPane, public ListPane {
  public:
   using SystemPane::SystemPane;
+  ListboxPane(const ListboxPane&) = delete;
+  ListboxPane& operator=(const ListboxPane&) = delete;
+  // The edit field goes quietly: nothing is finished while the list goes.
+  ~ListboxPane() override {
+    const HWND edit = std::exchange(m_edit, nullptr);
+    if (edit == nullptr) return;
+    if (::GetFocus() == edit) ::SetFocus(root());
+    ::DestroyWindow(edit);
+  }
 
   void build() {
     create_handle("ZT_Pane", "", WS_VSCROLL, 0);
@@ -83,10 +91,12 @@ class ListboxPane final : public SystemPane, public ListPane {
     SystemPane::set_bounds(bounds, redraw);
     lay_out_columns(control());
     update_scroll_bar();
+    place_edit_field();
     ::InvalidateRect(handle(), nullptr, FALSE);
   }
 
   void state_command(std::int32_t command) override {
+    if (command == pane_disable || command == pane_hide) finish_cell_edit(control(), *this, true);
     SystemPane::state_command(command);
     if (command == pane_enable || command == pane_disable) ::InvalidateRect(handle(), nullptr, FALSE);
   }
@@ -100,25 +110,79 @@ class ListboxPane final : public SystemPane, public ListPane {
       measure_rows();
       update_scroll_bar();
     }
+    place_edit_field();
     ::InvalidateRect(handle(), nullptr, FALSE);
   }
 
+  // Return keeps the edited text and Escape drops it; the other keys go
+  // their usual way (Tab moves the focus on, which keeps the text).
+  bool child_key(WPARAM key) override {
+    if (m_edit == nullptr || (key != VK_RETURN && key != VK_ESCAPE)) return false;
+    finish_cell_edit(control(), *this, key == VK_RETURN);
+    return true;
+  }
+
   // List pane operations.
+  [[nodiscard]] ListGeometry geometry() const override {
+    return list_geometry(control(), m_row_height, m_client.bottom, m_top);
+  }
+
   void rows_changed(std::int32_t first) override {
     request_scroll_update();
+    place_edit_field();
+    const std::int32_t rows = geometry().rows_in_view();
     if (first < m_top) first = m_top;
-    if (first < m_top + rows_in_view() + 1) invalidate_rows(first, rows_in_view() + 1);
+    if (first < m_top + rows + 1) invalidate_rows(first, rows + 1);
   }
 
   void redraw_row(std::int32_t row) override {
-    if (row >= m_top && row <= m_top + rows_in_view()) invalidate_rows(row, 1);
+    if (row >= m_top && row <= m_top + geometry().rows_in_view()) invalidate_rows(row, 1);
   }
 
   void scroll_into_view(std::int32_t row) override {
+    const std::int32_t rows = geometry().rows_in_view();
     if (row < m_top)
       scroll_to(row);
-    else if (row >= m_top + rows_in_view())
-      scroll_to(row - rows_in_view() + 1);
+    else if (row >= m_top + rows)
+      scroll_to(row - rows + 1);
+  }
+
+  void scroll_to(std::int32_t top) override {
+    top = std::clamp(top, 0, std::max(model().count() - geometry().rows_in_view(), 0));
+    if (top == m_top) return;
+    m_top = top;
+    ::SetScrollPos(handle(), SB_VERT, m_top, TRUE);
+    place_edit_field();
+    ::InvalidateRect(handle(), nullptr, FALSE);
+  }
+
+  void show_edit_field(ZString* text) override {
+    if (m_edit == nullptr) {
+      m_edit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, 0, 0, 0, 0, handle(), nullptr,
+                                 ::GetModuleHandleA(nullptr), nullptr);
+      if (m_edit == nullptr) {
+        model().editing.row = -1;
+        return;
+      }
+    }
+    ::SendMessageA(m_edit, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts.font(ControlFields(control()), 0)), FALSE);
+    ::SetWindowTextA(m_edit, std::string(string_text(text)).c_str());
+    place_edit_field();
+    ::SendMessageA(m_edit, EM_SETSEL, 0, -1);
+    ::SetFocus(m_edit);
+  }
+
+  [[nodiscard]] StringRef edit_field_text() const override {
+    std::string text(static_cast<std::size_t>(std::max(::GetWindowTextLengthA(m_edit), 0)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextA(m_edit, text.data(), static_cast<int>(text.size()))));
+    return StringRef::adopt(make_string(text));
+  }
+
+  void hide_edit_field() override {
+    const HWND edit = std::exchange(m_edit, nullptr);
+    if (edit == nullptr) return;
+    if (::GetFocus() == edit) ::SetFocus(handle());
+    ::DestroyWindow(edit);
   }
 
   bool handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override {
@@ -130,18 +194,27 @@ class ListboxPane final : public SystemPane, public ListPane {
       // Only a move with the button down drags: the system may report the
       // pointer where it is when the capture starts.
       case WM_MOUSEMOVE:
-        if (m_dragging && (wparam & MK_LBUTTON) != 0) drag_to(GET_Y_LPARAM(lparam));
+        if (mouse().tracking && (wparam & MK_LBUTTON) != 0) drag_to(GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));
         return true;
       case WM_LBUTTONUP: end_drag(); return true;
-      case WM_CAPTURECHANGED: m_dragging = false; return true;
+      case WM_CAPTURECHANGED: release_list(*this); return true;
       case WM_SIZE:
         m_client = {0, 0, LOWORD(lparam), HIWORD(lparam)};
         return false;
       case WM_VSCROLL: scroll_by_bar(LOWORD(wparam)); return true;
       case WM_MOUSEWHEEL: scroll_to(m_top - GET_WHEEL_DELTA_WPARAM(wparam) / WHEEL_DELTA * 3); return true;
       case WM_KEYDOWN: return navigate(wparam);
-      case WM_SETFOCUS: raise_event(control(), "GotFocus"); return true;
-      case WM_KILLFOCUS: raise_event(control(), "LostFocus"); return true;
+      case WM_SETFOCUS:
+      case WM_KILLFOCUS: focus_changed(message == WM_SETFOCUS, reinterpret_cast<HWND>(wparam)); return true;
+      // The field loses the focus inside its own message: it is finished
+      // once that is over.
+      case WM_COMMAND:
+        if (reinterpret_cast<HWND>(lparam) == m_edit && HIWORD(wparam) == EN_KILLFOCUS)
+          ::PostMessageA(handle(), finish_edit_message, 0, 0);
+        return true;
+      case finish_edit_message:
+        if (m_edit != nullptr && ::GetFocus() != m_edit) finish_cell_edit(control(), *this, true);
+        return true;
       case update_scroll_message:
         m_scroll_update_posted = false;
         update_scroll_bar();
@@ -151,19 +224,8 @@ class ListboxPane final : public SystemPane, public ListPane {
   }
 
  private:
-  // Geometry.
   [[nodiscard]] bool hierarchical() const { return ControlFields(control()).flag(f::hierarchical); }
-  [[nodiscard]] int heading_height() const {
-    return ControlFields(control()).flag(f::has_heading) ? m_row_height : 0;
-  }
-  [[nodiscard]] const RECT& client() const { return m_client; }
-  [[nodiscard]] std::int32_t rows_in_view() const {
-    return std::max<std::int32_t>((client().bottom - heading_height()) / m_row_height, 1);
-  }
-  [[nodiscard]] int row_top(std::int32_t row) const { return heading_height() + (row - m_top) * m_row_height; }
-  // The row under a point of the pane, which may be beyond the last row.
-  [[nodiscard]] std::int32_t row_at(int y) const { return m_top + (y - heading_height()) / m_row_height; }
-  [[nodiscard]] std::int32_t column_count() const { return ControlFields(control()).value<std::int32_t>(f::column_count); }
+  [[nodiscard]] bool focus_ring() const { return ControlFields(control()).flag(f::use_focus_ring); }
 
   void measure_rows() {
     HDC context = ::GetDC(handle());
@@ -177,9 +239,34 @@ class ListboxPane final : public SystemPane, public ListPane {
   }
 
   void invalidate_rows(std::int32_t first, std::int32_t count) {
-    const RECT area = client();
-    const RECT rows{0, std::max(row_top(first), heading_height()), area.right, row_top(first + count)};
+    const ListGeometry layout = geometry();
+    const RECT rows{0, std::max(layout.row_top(first), layout.heading_height), m_client.right,
+                    layout.row_top(first + count)};
     ::InvalidateRect(handle(), &rows, FALSE);
+  }
+
+  // The edit field sits over the text of the cell being edited, and goes
+  // when the editing ended because its row did.
+  void place_edit_field() {
+    if (m_edit == nullptr) return;
+    const ListModel::CellEdit edited = model().editing;
+    if (!model().holds(edited.row)) {
+      hide_edit_field();
+      return;
+    }
+    const ListGeometry layout = geometry();
+    const CellLayout cell = lay_out_cell(layout, model().row(edited.row), edited.column);
+    const int top = layout.row_top(edited.row);
+    const bool in_view = edited.row >= m_top && edited.row < m_top + layout.rows_in_view();
+    ::SetWindowPos(m_edit, HWND_TOP, cell.text_left - 1, top, std::max(cell.right - cell.text_left, 8),
+                   layout.row_height, SWP_NOACTIVATE | (in_view ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+  }
+
+  // The focus moving between the list and its own edit field stays within
+  // the list: no GotFocus or LostFocus.
+  void focus_changed(bool focused, HWND other) {
+    if (focus_ring()) ::InvalidateRect(handle(), nullptr, FALSE);
+    if (other == nullptr || !::IsChild(handle(), other)) raise_event(control(), focused ? "GotFocus" : "LostFocus");
   }
 
   // Scrolling.
@@ -190,33 +277,27 @@ class ListboxPane final : public SystemPane, public ListPane {
   }
 
   void update_scroll_bar() {
+    const std::int32_t rows = geometry().rows_in_view();
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
     info.nMin = 0;
     info.nMax = std::max(model().count() - 1, 0);
-    info.nPage = static_cast<UINT>(rows_in_view());
-    const std::int32_t top = std::clamp(m_top, 0, std::max(model().count() - rows_in_view(), 0));
+    info.nPage = static_cast<UINT>(rows);
+    const std::int32_t top = std::clamp(m_top, 0, std::max(model().count() - rows, 0));
     if (top != m_top) ::InvalidateRect(handle(), nullptr, FALSE);
     m_top = top;
     info.nPos = m_top;
     ::SetScrollInfo(handle(), SB_VERT, &info, TRUE);
   }
 
-  void scroll_to(std::int32_t top) {
-    top = std::clamp(top, 0, std::max(model().count() - rows_in_view(), 0));
-    if (top == m_top) return;
-    m_top = top;
-    ::SetScrollPos(handle(), SB_VERT, m_top, TRUE);
-    ::InvalidateRect(handle(), nullptr, FALSE);
-  }
-
   void scroll_by_bar(WORD code) {
+    const std::int32_t rows = geometry().rows_in_view();
     switch (code) {
       case SB_LINEUP: scroll_to(m_top - 1); break;
       case SB_LINEDOWN: scroll_to(m_top + 1); break;
-      case SB_PAGEUP: scroll_to(m_top - rows_in_view()); break;
-      case SB_PAGEDOWN: scroll_to(m_top + rows_in_view()); break;
+      case SB_PAGEUP: scroll_to(m_top - rows); break;
+      case SB_PAGEDOWN: scroll_to(m_top + rows); break;
       case SB_TOP: scroll_to(0); break;
       case SB_BOTTOM: scroll_to(model().count()); break;
       case SB_THUMBTRACK:
@@ -236,125 +317,104 @@ class ListboxPane final : public SystemPane, public ListPane {
   void paint() {
     PAINTSTRUCT paint{};
     HDC context = ::BeginPaint(handle(), &paint);
-    const RECT area = client();
-    const ControlFields fields(control());
-    ::SelectObject(context, m_fonts.font(fields, 0));
+    const ListGeometry layout = geometry();
+    ::SelectObject(context, m_fonts.font(ControlFields(control()), 0));
     ::SetBkMode(context, TRANSPARENT);
-    if (heading_height() > 0) draw_heading(context, area);
-    const std::int32_t first = std::max(row_at(paint.rcPaint.top), m_top);
-    const std::int32_t last = std::min(row_at(paint.rcPaint.bottom - 1), model().count() - 1);
-    for (std::int32_t row = first; row <= last; ++row) draw_row(context, row, area.right);
-    const RECT below{0, std::max(row_top(last + 1), heading_height()), area.right, area.bottom};
+    if (layout.heading_height > 0) draw_heading(context, layout);
+    const std::int32_t first = std::max(layout.row_at(std::max<int>(paint.rcPaint.top, layout.heading_height)), m_top);
+    const std::int32_t last = std::min(layout.row_at(paint.rcPaint.bottom - 1), model().count() - 1);
+    for (std::int32_t row = first; row <= last; ++row) draw_row(context, layout, row);
+    const RECT below{0, std::max(layout.row_top(last + 1), layout.heading_height), m_client.right, m_client.bottom};
     if (below.top < below.bottom) ::FillRect(context, &below, ::GetSysColorBrush(COLOR_WINDOW));
+    if (focus_ring() && ::GetFocus() == handle()) {
+      RECT ring = m_client;
+      ::InflateRect(&ring, -1, -1);
+      ::DrawFocusRect(context, &ring);
+    }
     ::EndPaint(handle(), &paint);
   }
 
-  void draw_heading(HDC context, const RECT& area) {
-    const RECT heading{0, 0, area.right, heading_height()};
+  void draw_heading(HDC context, const ListGeometry& layout) {
+    const RECT heading{0, 0, m_client.right, layout.heading_height};
     ::FillRect(context, &heading, ::GetSysColorBrush(COLOR_BTNFACE));
     ::SetTextColor(context, ::GetSysColor(COLOR_BTNTEXT));
-    int left = 0;
-    for (std::int32_t column = 0; column < column_count(); ++column) {
-      const int width = column_width(control(), column);
-      RECT box{left, 0, left + width, heading_height()};
+    for (std::int32_t column = 0; column < static_cast<std::int32_t>(layout.widths.size()); ++column) {
+      const int left = layout.column_left(column);
+      RECT box{left, 0, left + layout.widths[static_cast<std::size_t>(column)], layout.heading_height};
       ::DrawEdge(context, &box, EDGE_RAISED, BF_RECT);
-      box.left += cell_margin;
+      box.left += list_cell_margin;
       const std::string_view text = string_text(model().heading(column));
       ::DrawTextA(context, text.data(), static_cast<int>(text.size()), &box,
                   DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-      left += width;
     }
   }
 
-  void draw_row(HDC context, std::int32_t index, int right) {
+  void draw_row(HDC context, const ListGeometry& layout, std::int32_t index) {
     const ListRow& row = model().row(index);
     const bool shown_selected = enabled() && model().selection().contains(index);
-    const RECT box{0, row_top(index), right, row_top(index) + m_row_height};
+    const RECT box{0, layout.row_top(index), m_client.right, layout.row_top(index) + layout.row_height};
     ::FillRect(context, &box, ::GetSysColorBrush(shown_selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     ::SetTextColor(context, !enabled()       ? disabled_text
                             : shown_selected ? ::GetSysColor(COLOR_HIGHLIGHTTEXT)
                                              : ::GetSysColor(COLOR_WINDOWTEXT));
-    if (hierarchical() && row.is_folder()) draw_triangle(context, row, box.top);
-    const ControlFields fields(control());
-    for (const ListCell& cell : row.cells) {
-      if (cell.column < 0 || cell.column >= column_count()) continue;
-      const RECT cell_box{cell_left(row, cell.column), box.top,
-                          column_left(cell.column) + column_width(control(), cell.column), box.bottom};
-      draw_cell(context, fields, cell, cell_box);
-    }
+    if (hierarchical() && row.is_folder()) draw_triangle(context, row, box.top, layout.row_height);
+    // Columns beyond ColumnCount are not drawn.
+    for (std::int32_t column = 0; column < static_cast<std::int32_t>(layout.widths.size()); ++column)
+      draw_cell(context, layout, index, column, box);
   }
 
-  [[nodiscard]] int column_left(std::int32_t column) const {
-    int left = 0;
-    for (std::int32_t i = 0; i < column; ++i) left += column_width(control(), i);
-    return left;
-  }
-
-  // Where a row's cell starts: column 0 of a hierarchical list is indented.
-  [[nodiscard]] int cell_left(const ListRow& row, std::int32_t column) const {
-    const int left = column_left(column);
-    return column == 0 && hierarchical() ? left + indent_per_level * row.indent + folder_indent : left;
-  }
-
-  void draw_cell(HDC context, const ControlFields& fields, const ListCell& cell, RECT box) {
-    box.left += cell_margin;
-    box.right -= cell_margin;
-    if (box.right <= box.left) return;
-    if (shows_check_box(cell)) {
-      RECT check = check_box_of(box);
+  void draw_cell(HDC context, const ListGeometry& layout, std::int32_t index, std::int32_t column, const RECT& row_box) {
+    const ListRow& row = model().row(index);
+    const CellLayout parts = lay_out_cell(layout, row, column);
+    const int right = parts.right - list_cell_margin;
+    if (parts.picture_left >= 0) draw_picture(context, row.picture.get(), parts, row_box.top + 1);
+    if (parts.check_box_left >= 0 && parts.check_box_left + list_check_box_size <= right) {
+      const int top = (row_box.top + row_box.bottom - list_check_box_size) / 2;
+      RECT check{parts.check_box_left, top, parts.check_box_left + list_check_box_size, top + list_check_box_size};
+      const ListCell* cell = row.cell(column);
       ::DrawFrameControl(context, &check, DFC_BUTTON,
-                         DFCS_BUTTONCHECK | (cell.check != 0 ? DFCS_CHECKED : 0) | (enabled() ? 0 : DFCS_INACTIVE));
-      box.left = check.right + cell_margin;
+                         DFCS_BUTTONCHECK | (cell != nullptr && cell->check != 0 ? DFCS_CHECKED : 0) |
+                             (enabled() ? 0 : DFCS_INACTIVE));
     }
-    const std::string_view text = cell.text.text();
-    if (text.empty()) return;
-    if (cell.style != 0) ::SelectObject(context, m_fonts.font(fields, cell.style));
-    const std::int32_t alignment = cell.alignment != 0 ? cell.alignment : column_alignment(cell.column);
+    if (right <= parts.text_left) return;
+    const StringRef text = shown_cell_text(control(), model(), index, column);
+    if (text.text().empty()) return;
+    const ListCell* cell = row.cell(column);
+    const std::uint8_t style = cell != nullptr ? cell->style : 0;
+    const ControlFields fields(control());
+    if (style != 0) ::SelectObject(context, m_fonts.font(fields, style));
+    const std::int32_t cell_alignment = cell != nullptr ? cell->alignment : 0;
+    const std::int32_t alignment = cell_alignment != 0 ? cell_alignment : column_alignment(column);
     const UINT horizontal = alignment == 2 ? DT_CENTER : alignment == 3 ? DT_RIGHT : DT_LEFT;
-    ::OffsetRect(&box, cell.alignment_offset, 0);
-    ::DrawTextA(context, text.data(), static_cast<int>(text.size()), &box,
+    RECT box{parts.text_left, row_box.top, right, row_box.bottom};
+    ::OffsetRect(&box, cell != nullptr ? cell->alignment_offset : 0, 0);
+    ::DrawTextA(context, text.text().data(), static_cast<int>(text.text().size()), &box,
                 horizontal | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-    if (cell.style != 0) ::SelectObject(context, m_fonts.font(fields, 0));
+    if (style != 0) ::SelectObject(context, m_fonts.font(fields, 0));
+  }
+
+  static void draw_picture(HDC context, ZObject* picture, const CellLayout& parts, int top) {
+    BitmapSurface* surface = surface_of(picture);
+    if (surface == nullptr) return;
+    const PictureFit fit = fit_picture(surface->width(), surface->height(), parts.picture_left, top, parts.picture_side);
+    surface->draw_into(context,
+                       PictureCopy{{fit.left, fit.top, fit.width, fit.height}, {0, 0, surface->width(), surface->height()}},
+                       is_transparent(picture));
   }
 
   [[nodiscard]] std::int32_t column_alignment(std::int32_t column) const {
     return *field_bytes(control(), f::column_alignments + column, 1);
   }
 
-  [[nodiscard]] bool shows_check_box(const ListCell& cell) const {
-    const std::int32_t type = cell.type != 0 ? cell.type : *field_bytes(control(), f::column_types + cell.column, 1);
-    return type == check_box_cell;
-  }
-
-  [[nodiscard]] RECT check_box_of(const RECT& box) const {
-    const int top = (box.top + box.bottom - check_box_size) / 2;
-    return {box.left, top, box.left + check_box_size, top + check_box_size};
-  }
-
-  // A click on a cell's check box turns it over and raises CellAction.
-  bool toggle_check_box(std::int32_t index, int x) {
-    ListRow& row = model().row(index);
-    for (ListCell& cell : row.cells) {
-      if (cell.column < 0 || cell.column >= column_count() || !shows_check_box(cell)) continue;
-      const int left = cell_left(row, cell.column) + cell_margin;
-      if (x < left || x >= left + check_box_size) continue;
-      cell.check = cell.check != 0 ? 0 : 1;
-      redraw_row(index);
-      raise_event(control(), "CellAction", {static_cast<Word>(index), static_cast<Word>(cell.column)});
-      return true;
-    }
-    return false;
-  }
-
   // The folder triangle: pointing right while collapsed, down while expanded.
-  void draw_triangle(HDC context, const ListRow& row, int top) const {
-    const int left = indent_per_level * row.indent + triangle_left;
-    const int middle = top + m_row_height / 2;
-    const int half = triangle_width / 2;
+  static void draw_triangle(HDC context, const ListRow& row, int top, int row_height) {
+    const int left = triangle_left(row);
+    const int middle = top + row_height / 2;
+    const int half = list_triangle_width / 2;
     POINT corners[3];
     if (row.state == expanded_folder) {
       corners[0] = {left, middle - half / 2 - 1};
-      corners[1] = {left + triangle_width, middle - half / 2 - 1};
+      corners[1] = {left + list_triangle_width, middle - half / 2 - 1};
       corners[2] = {left + half, middle + half / 2 + 1};
     } else {
       corners[0] = {left + 2, middle - half};
@@ -370,121 +430,45 @@ class ListboxPane final : public SystemPane, public ListPane {
     ::DeleteObject(pen);
   }
 
-  [[nodiscard]] bool on_triangle(const ListRow& row, int x) const {
-    const int left = indent_per_level * row.indent + triangle_left;
-    return hierarchical() && row.is_folder() && x >= left && x < left + triangle_width + 2;
-  }
-
-  // The mouse.
-  [[nodiscard]] bool several_rows() const { return ControlFields(control()).value<std::int32_t>(f::selection_type) != 0; }
-
+  // The mouse: the list takes the focus, then the portable handling decides.
   void mouse_down(int x, int y, WPARAM keys) {
     if (!enabled()) return;
     const HWND own = handle();
-    if (y < heading_height()) {
-      heading_click(x);
-      return;
+    if (y >= geometry().heading_height) {
+      ::SetFocus(own);
+      if (!::IsWindow(own)) return;
     }
-    ::SetFocus(own);
-    if (!::IsWindow(own)) return;
-    const std::int32_t row = row_at(y);
-    const LONG time = ::GetMessageTime();
-    const bool repeated = row == m_last_click_row && keys == m_last_click_keys &&
-                          static_cast<DWORD>(time - m_last_click_time) <= ::GetDoubleClickTime();
-    m_last_click_row = row;
-    m_last_click_keys = keys;
-    m_last_click_time = time;
-    if (!model().holds(row)) {
-      if (!model().selection().empty()) select_only(control(), *this, -1, false);
-      return;
-    }
-    if (on_triangle(model().row(row), x)) {
-      m_last_click_row = -1;
-      set_row_expanded(control(), *this, row, model().row(row).state == collapsed_folder);
-      return;
-    }
-    if (toggle_check_box(row, x)) {
-      m_last_click_row = -1;
-      return;
-    }
-    if (repeated && model().selection().contains(row)) {
-      m_last_click_row = -1;
-      raise_event(control(), "DoubleClick");
-      return;
-    }
-    if (several_rows() && (keys & MK_SHIFT) != 0)
-      select_from_anchor(control(), *this, row);
-    else
-      select_alone(row);
-    if (!::IsWindow(own)) return;
-    m_drag_anchor = model().anchor;
-    m_dragging = true;
-    ::SetCapture(own);
+    const std::uint32_t modifiers = (keys & MK_SHIFT) != 0 ? list_shift_modifier : 0;
+    const bool tracking = press_list(control(), *this, x, y, modifiers, static_cast<std::uint32_t>(::GetMessageTime()),
+                                     ::GetDoubleClickTime());
+    if (tracking && ::IsWindow(own)) ::SetCapture(own);
   }
 
-  // A click on the row that is already the whole selection changes nothing.
-  void select_alone(std::int32_t row) {
-    const auto& ranges = model().selection().ranges();
-    if (ranges.size() == 1 && ranges.front() == RowRange{row, 1}) return;
-    select_only(control(), *this, row, false);
-  }
-
-  // Dragging selects the rows passed over; above or below the rows the list
-  // scrolls a row per move.
-  void drag_to(int y) {
-    if (model().count() == 0) return;
-    if (y < heading_height())
-      scroll_to(m_top - 1);
-    else if (y >= client().bottom)
-      scroll_to(m_top + 1);
-    const std::int32_t row = std::clamp(row_at(std::clamp<int>(y, heading_height(), client().bottom - 1)), 0,
-                                        model().count() - 1);
-    if (row != m_last_click_row) m_last_click_row = -1;
-    if (!several_rows() || !model().holds(m_drag_anchor)) {
-      select_alone(row);
-      return;
-    }
-    const auto& ranges = model().selection().ranges();
-    const RowRange wanted{std::min(row, m_drag_anchor), std::abs(row - m_drag_anchor) + 1};
-    if (ranges.size() == 1 && ranges.front() == wanted) return;
-    model().anchor = m_drag_anchor;
-    select_from_anchor(control(), *this, row);
+  // Handlers run while dragging may close the window, and the pane with it.
+  void drag_to(int x, int y) {
+    const HWND own = handle();
+    const bool still_tracking = drag_list(control(), *this, x, y);
+    if (::IsWindow(own) && !still_tracking) end_drag();
   }
 
   void end_drag() {
-    if (!m_dragging) return;
-    m_dragging = false;
-    ::ReleaseCapture();
-  }
-
-  void heading_click(int x) {
-    int left = 0;
-    for (std::int32_t column = 0; column < column_count(); ++column) {
-      left += column_width(control(), column);
-      if (x < left) {
-        sort_on_heading(control(), *this, column);
-        return;
-      }
-    }
+    release_list(*this);
+    if (::GetCapture() == handle()) ::ReleaseCapture();
   }
 
   // The keys move the selection and scroll it into view.
   bool navigate(WPARAM key) {
-    const std::int32_t current = model().selection().lowest();
-    std::int32_t target = current;
+    ListKey moved{};
     switch (key) {
-      case VK_UP: target = current - 1; break;
-      case VK_DOWN: target = current + 1; break;
-      case VK_PRIOR: target = current - rows_in_view(); break;
-      case VK_NEXT: target = current + rows_in_view(); break;
-      case VK_HOME: target = 0; break;
-      case VK_END: target = model().count() - 1; break;
+      case VK_UP: moved = ListKey::up; break;
+      case VK_DOWN: moved = ListKey::down; break;
+      case VK_PRIOR: moved = ListKey::page_up; break;
+      case VK_NEXT: moved = ListKey::page_down; break;
+      case VK_HOME: moved = ListKey::home; break;
+      case VK_END: moved = ListKey::end; break;
       default: return false;
     }
-    if (model().count() == 0) return true;
-    target = std::clamp(target, 0, model().count() - 1);
-    if (current < 0 && (key == VK_UP || key == VK_DOWN)) target = 0;
-    select_only(control(), *this, target, true);
+    press_list_key(control(), *this, moved);
     return true;
   }
 
@@ -493,11 +477,7 @@ class ListboxPane final : public SystemPane, public ListPane {
   int m_row_height = minimum_hierarchical_row_height;
   std::int32_t m_top = 0;
   bool m_scroll_update_posted = false;
-  bool m_dragging = false;
-  std::int32_t m_drag_anchor = -1;
-  std::int32_t m_last_click_row = -1;
-  WPARAM m_last_click_keys = 0;
-  LONG m_last_click_time = 0;
+  HWND m_edit = nullptr;
 };
 
 }  // namespace

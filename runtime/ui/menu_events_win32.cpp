@@ -24,7 +24,7 @@ NativeWindow* menu_bar_window() {
 }
 
 ZObject* focused_control() {
-  SystemPane* pane = pane_of_handle(::GetFocus());
+  SystemPane* pane = focused_system_pane();
   return pane == nullptr ? nullptr : pane->control();
 }
 
@@ -43,9 +43,9 @@ bool key_is_down(int virtual_key) { return (::GetKeyState(virtual_key) & 0x8000)
 }  // namespace
 
 std::string install_menu_bar_from_image(const MenuBarStream& stream) {
-  std::vector<std::uint8_t> bytes(stream.length);
-  if (!image_data().read(stream.stream, bytes)) return "menu definition: the stream runs past the image data";
-  return build_menu_bar(bytes);
+  const auto bytes = image_data().copy_bytes(stream.stream, stream.length);
+  if (!bytes) return "menu definition: the stream runs past the image data";
+  return build_menu_bar(*bytes);
 }
 
 HMENU menu_bar_for_new_window(WindowKind kind) {

@@ -37,6 +37,12 @@ SystemPane* pane_of_handle(HWND handle) {
   return handle == nullptr ? nullptr : static_cast<SystemPane*>(::GetPropA(handle, instance_property));
 }
 
+SystemPane* focused_system_pane() {
+  const HWND focus = ::GetFocus();
+  if (SystemPane* pane = pane_of_handle(focus)) return pane;
+  return focus == nullptr ? nullptr : pane_of_handle(::GetParent(focus));
+}
+
 SystemPane::SystemPane(ZObject* control, Bounds bounds, HWND root, HWND parent, POINT parent_origin)
     : m_control(control), m_bounds(bounds), m_root(root), m_parent(parent), m_parent_origin(parent_origin) {}
 

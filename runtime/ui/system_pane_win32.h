@@ -41,6 +41,10 @@ class SystemPane : public Pane {
   virtual bool handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
   // A WM_COMMAND notification of the pane's Win32 control.
   virtual void command(std::int32_t) {}
+  // A key pressed in a window of the pane's own that is no pane (such as a
+  // list's edit field), before the window's key handling; true when the
+  // pane took it.
+  virtual bool child_key(WPARAM) { return false; }
   // Whether Tab may move the keyboard focus onto the pane.
   [[nodiscard]] virtual bool accepts_focus() const { return false; }
   // The handle the pointer is over when it is over the pane, null for a
@@ -110,6 +114,10 @@ LRESULT CALLBACK pane_window_procedure(HWND handle, UINT message, WPARAM wparam,
 // The pane that owns a handle (its "ZT_Pane" window or its Win32 control),
 // or null.
 [[nodiscard]] SystemPane* pane_of_handle(HWND handle);
+
+// The pane whose handle, or a window of whose own (a list's edit field),
+// has the keyboard focus; null for none.
+[[nodiscard]] SystemPane* focused_system_pane();
 
 // Gives a WM_COMMAND from a Win32 control to the pane that owns it; false
 // when the message is not such a notification.

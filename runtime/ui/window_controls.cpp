@@ -72,6 +72,9 @@ void register_control(WindowControlState& state, ZObject* control, std::int32_t 
   const ControlFields registered(control);
   if (is_control(control)) registered.set_record(fields::container, enclosing_canvas(state.table, control));
   registered.set_value(fields::key_index, index);
+  // Of two controls with one key (a damaged definition) the table keeps the
+  // later; the earlier one, held by nothing else, goes.
+  if (ZObject* const* replaced = state.table.find(key)) unlock_object(*replaced);
   state.table.insert(key, control);
 }
 

@@ -2,7 +2,8 @@
 // definition names, its properties, frame and placement, then the native
 // window that the platform builds (which reads the control part). A
 // definition that cannot be read, names no window class or has a Frame
-// outside the table gives nil and leaves nothing behind.
+// outside the table gives nil and leaves nothing behind, with the fault
+// that names the window, the field and the offset where reading stopped.
 #pragma once
 
 #include "runtime/core/checked_memory.h"
@@ -15,6 +16,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace zrt {
@@ -28,11 +30,17 @@ using NativeWindowBuilder = bool (*)(ZObject* window, WindowKind kind, Definitio
 // all be read.
 [[nodiscard]] std::optional<std::vector<std::uint8_t>> copy_window_definition(const MemoryView& data, Address definition);
 
-// The new window with one reference for the caller, or nil. A variable
-// given holds the window (its own reference) from the moment the object
-// exists, so handlers run during creation reach it; it is nil again when
-// creation fails.
-[[nodiscard]] ZObject* create_window(std::span<const std::uint8_t> definition, Word* variable, ScreenSize screen,
+struct WindowCreation {
+  ZObject* window = nullptr;  // with one reference for the caller, or nil
+  // Why the definition could not make the window; empty when it was made, or
+  // when the system failed to make it.
+  std::string fault;
+};
+
+// A variable given holds the window (its own reference) from the moment the
+// object exists, so handlers run during creation reach it; it is nil again
+// when creation fails.
+[[nodiscard]] WindowCreation create_window(std::span<const std::uint8_t> definition, Word* variable, ScreenSize screen,
                                      NativeWindowBuilder build_native);
 
 }  // namespace zrt

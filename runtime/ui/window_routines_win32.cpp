@@ -5,6 +5,8 @@
 #include "runtime/core/event_loop.h"
 #include "runtime/core/events.h"
 #include "runtime/core/image_bases.h"
+#include "runtime/core/image_literals.h"
+#include "runtime/core/runtime_message.h"
 #include "runtime/interface/exports.h"
 #include "runtime/ui/native_windows.h"
 #include "runtime/ui/window_controls.h"
@@ -27,9 +29,15 @@ extern "C" {
 
 ZObject* RuntimeCreateWindow(void* definition, void* instance_variable) {
   const auto bytes = zrt::copy_window_definition(zrt::image_data(), zrt::word_of_pointer(definition));
-  if (!bytes) return nullptr;
-  return zrt::create_window(*bytes, static_cast<zrt::Word*>(instance_variable), zrt::screen_size(),
-                            &zrt::build_native_window);
+  if (!bytes) {
+    zrt::show_failure_message("window definition at " + zrt::hex_address(zrt::word_of_pointer(definition)) +
+                              ": its length runs past the image data");
+    return nullptr;
+  }
+  zrt::WindowCreation made = zrt::create_window(*bytes, static_cast<zrt::Word*>(instance_variable),
+                                                zrt::screen_size(), &zrt::build_native_window);
+  if (!made.fault.empty()) zrt::show_failure_message(made.fault);
+  return made.window;
 }
 
 void RuntimeShowWindow(ZObject* window) {

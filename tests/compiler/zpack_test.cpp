@@ -6,6 +6,7 @@
 
 #include "compiler/image_packer.h"
 #include "compiler/image_writer.h"
+#include "runtime/core/pe_checksum.h"
 
 namespace pe_test {
 namespace {
@@ -42,9 +43,12 @@ TEST(Zpack, AppendsTheImageAndPointsThePickleResourceAtIt) {
   EXPECT_EQ(image::read_u32(packed, pickle), runtime.size());
   EXPECT_EQ(image::read_u32(packed, pickle + 4), 0xFFFFFFFFU);
   EXPECT_TRUE(std::equal(image.begin(), image.end(), packed.begin() + static_cast<std::ptrdiff_t>(runtime.size())));
-  // Everything else is left as it was.
+  // The checksum the loader checks is stamped over the whole file;
+  // everything else is left as it was.
+  const std::size_t checksum = *zrt::pe_checksum_offset(packed);
+  EXPECT_TRUE(zrt::pe_checksum_matches(packed));
   for (std::size_t i = 0; i < runtime.size(); ++i) {
-    if (i < pickle || i >= pickle + 8) {
+    if ((i < pickle || i >= pickle + 8) && (i < checksum || i >= checksum + 4)) {
       ASSERT_EQ(packed[i], runtime[i]) << "byte " << i;
     }
   }

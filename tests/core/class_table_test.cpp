@@ -196,6 +196,11 @@ INSTANTIATE_TEST_SUITE_P(
                    return std::vector<zrt::Address>{image.words({0, 24, name, 0xFFFFFFFF, 0, 0, 3})};
                  },
                  "class descriptor 0: cannot read an interface index"},
+        BadTable{"instance size of a damaged length word",
+                 [](ImageDataBuilder& image) {
+                   return std::vector<zrt::Address>{image.class_descriptor(class_described("Huge", 0xFFFFFFFF, 0x7FFFFFFF))};
+                 },
+                 "class descriptor 0: instance size 2147483647 out of range"},
         BadTable{"unreadable class name",
                  [](ImageDataBuilder& image) {
                    return std::vector<zrt::Address>{image.words({0, 24, 0x7000, 0xFFFFFFFF, 0, 0, 0, 0, 0, 0, 1})};

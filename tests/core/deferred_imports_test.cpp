@@ -36,7 +36,7 @@ class MemberImports : public object_tests::ObjectTest {
     s_base = m_base->get();
     s_derived = m_derived->get();
     zrt::append_property(*s_base, "Title", "String", 0x4100, 0x4200, 0);
-    zrt::append_method(*s_base, "Refresh", 0x4300);
+    zrt::append_method(*s_base, "Refresh", 0x4300, 0x4400);
   }
   void TearDown() override {
     m_derived.reset();
@@ -61,6 +61,7 @@ TEST_F(MemberImports, EachKindTakesItsRoutineAlongTheClassChain) {
   EXPECT_EQ(zrt::member_import_target(zrt::split_member_import("GBase!Title"), &find), 0x4100u);
   EXPECT_EQ(zrt::member_import_target(zrt::split_member_import("SDerived!title"), &find), 0x4200u);
   EXPECT_EQ(zrt::member_import_target(zrt::split_member_import("MDerived!Refresh"), &find), 0x4300u);
+  EXPECT_EQ(zrt::member_import_target(zrt::split_member_import("WDerived!Refresh"), &find), 0x4400u);
   EXPECT_EQ(zrt::member_import_target(zrt::split_member_import("MBase!Title"), &find), 0u);
   EXPECT_EQ(zrt::member_import_target(zrt::split_member_import("GNowhere!Title"), &find), 0u);
   EXPECT_EQ(zrt::member_import_target(zrt::split_member_import("XBase!Title"), &find), 0u);

@@ -12,6 +12,7 @@
 #include "runtime/core/image_block.h"
 #include "runtime/core/image_loader.h"
 #include "runtime/core/image_source.h"
+#include "runtime/core/pe_checksum.h"
 
 namespace loader_test {
 
@@ -55,6 +56,20 @@ inline std::vector<std::uint8_t> blob_of(const zrt::SegmentBytes& segments) {
     append(blob, *segment);
   }
   return blob;
+}
+
+// A stand-in for a packed program: `runtime_size` bytes of a runtime whose
+// PE headers reach the CheckSum field, the blob after them, and the checksum
+// stamped as zpack stamps it.
+inline std::vector<std::uint8_t> packed_program(std::size_t runtime_size, const std::vector<std::uint8_t>& blob) {
+  constexpr std::uint32_t k_signature = 0x40;
+  std::vector<std::uint8_t> file(runtime_size, 'M');
+  file[1] = 'Z';
+  zrt::store_u32(file, 0x3C, k_signature);
+  zrt::store_u32(file, k_signature, 0x4550);  // "PE\0\0"
+  append(file, blob);
+  static_cast<void>(zrt::stamp_pe_checksum(file));
+  return file;
 }
 
 class ImageBuilder {

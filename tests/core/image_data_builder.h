@@ -139,6 +139,9 @@ class ImageDataBuilder {
     for (int i = 0; i < 4; ++i) m_bytes[offset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
   }
 
+  zrt::Address base() const { return m_base; }
+  const std::vector<std::uint8_t>& contents() const { return m_bytes; }
+
   // Makes the bytes built so far the image's data1 segment. Nothing may be
   // added afterwards, since the segment points into them.
   zrt::MemoryView& install_as_data1() {

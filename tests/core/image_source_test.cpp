@@ -95,9 +95,7 @@ class ImageFiles : public ::testing::Test {
 };
 
 TEST_F(ImageFiles, ReadsTheBlobAtItsOffsetInTheExecutable) {
-  std::vector<std::uint8_t> executable(0x200, 0x4D);
-  append(executable, blob_of(k_segments));
-  write("zrt.exe", executable);
+  write("zrt.exe", packed_program(0x200, blob_of(k_segments)));
   zrt::LoadError error;
   const auto segments = zrt::read_appended_image(path("zrt.exe"), 0x200, error);
   ASSERT_TRUE(segments) << error.message;

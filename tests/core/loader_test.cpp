@@ -104,14 +104,30 @@ TEST_F(Loader, PlaceholderResourceLoadsTheDevelopmentFilesAndCallsTheEntry) {
 }
 
 TEST_F(Loader, PatchedResourceLoadsTheImageAppendedToTheExecutable) {
-  std::vector<std::uint8_t> executable(0x300, 'M');
-  append(executable, blob_of(entry_calling_run()));
-  write("quellix.exe", executable);
+  write("quellix.exe", packed_program(0x300, blob_of(entry_calling_run())));
   m_platform.executable = m_folder.path("quellix.exe");
   m_platform.pickle = {0x00, 0x03, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF};
   ASSERT_TRUE(zrt::run_loader(m_platform)) << m_platform.messages.front();
   EXPECT_EQ(m_platform.entries_called.size(), 1U);
   EXPECT_EQ(zrt::loaded_image().resource_index_offset, 0xFFFFFFFFU);
+}
+
+// Nothing in the image's own format notices every changed byte (an import
+// record turned into filler leaves a call unlinked), so the checksum of the
+// whole file guards a packed program.
+TEST_F(Loader, APackedProgramWithAnyChangedByteIsRefusedAsDamaged) {
+  const std::vector<std::uint8_t> program = packed_program(0x300, blob_of(entry_calling_run()));
+  for (const std::size_t changed : {std::size_t{2}, std::size_t{0x2FF}, program.size() - 1}) {
+    std::vector<std::uint8_t> damaged = program;
+    damaged[changed] ^= 0x10;
+    write("quellix.exe", damaged);
+    m_platform.messages.clear();
+    m_platform.executable = m_folder.path("quellix.exe");
+    m_platform.pickle = {0x00, 0x03, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF};
+    EXPECT_FALSE(zrt::run_loader(m_platform)) << "byte " << changed;
+    EXPECT_EQ(m_platform.messages, std::vector<std::string>{"quellix.exe is damaged; please obtain it again."});
+    EXPECT_TRUE(m_platform.entries_called.empty());
+  }
 }
 
 TEST_F(Loader, FailuresShowOneMessageAndRunNothing) {

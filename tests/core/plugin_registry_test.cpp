@@ -109,7 +109,7 @@ class PluginRegistration : public object_tests::ObjectTest {
 
 const zplug::PropertyEntry caption_property[] = {{"Caption", "String", &first_routine, &second_routine}};
 const zplug::MethodEntry control_methods[] = {
-    {&first_routine, nullptr, "AddRow(text As String)"},
+    {&first_routine, &second_routine, "AddRow(text As String)"},
     {&second_routine, nullptr, "Broken(text As"},
     {&second_routine, nullptr, "Count As Nothing"},
 };
@@ -136,6 +136,7 @@ TEST_F(PluginRegistration, ControlsOfVersions3And4RegisterWithTheirMembersAndBad
   EXPECT_EQ(names(*gauge), (std::vector<std::string>{"P Caption", "M AddRow",
                                                       "E MouseDown(X As Integer, Y As Integer)Boolean"}));
   EXPECT_EQ(gauge->properties->getter, code(&first_routine));
+  EXPECT_EQ(gauge->methods->second_routine, code(&second_routine)) << "what \"W\" imports link to";
   EXPECT_EQ(messages(), (std::vector<std::string>{"Invalid plugin method format: Broken(text As",
                                                   "Invalid return type: Count As Nothing"}));
   EXPECT_EQ(zrt::find_class_by_name("Dial"), nullptr) << "version 2 registers nothing";

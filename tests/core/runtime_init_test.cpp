@@ -1,7 +1,7 @@
 // The runtime's initialisation: the order of its steps, the application
 // object of the image's Application subclass or of "Application" itself
 // with its Open handler, the settings kept, and a descriptor that cannot be
-// built, which stops the start with a message.
+// built, which ends the program after its message.
 #include "runtime/core/application.h"
 #include "runtime/core/runtime_init.h"
 #include "tests/core/image_data_builder.h"
@@ -36,6 +36,7 @@ class RecordingStartup final : public zrt::StartupPlatform {
   void install_menu_bar(const zrt::MenuBarStream&) override { steps.push_back("menu bar"); }
   void create_frame_window(const std::string& title) override { steps.push_back("frame " + title); }
   void show_failure(const std::string& message) override { steps.push_back("failure " + message); }
+  void end_program(int exit_code) override { steps.push_back("end " + std::to_string(exit_code)); }
   void write_debug_trace(const std::string& text) override { steps.push_back("trace " + text); }
 
   std::vector<std::string> steps;
@@ -115,8 +116,9 @@ TEST_F(RuntimeInit, TheApplicationSubclassGetsItsOpenWithTheObjectAlone) {
 TEST_F(RuntimeInit, ADescriptorThatCannotBeBuiltStopsWithItsMessage) {
   const Address broken = m_image.words({0, 24, 0, 5, 0});  // superclass index 5 does not exist
   EXPECT_FALSE(initialise({broken}, {}));
-  ASSERT_FALSE(m_platform.steps.empty());
-  EXPECT_EQ(m_platform.steps.back().rfind("failure class descriptor", 0), 0u) << m_platform.steps.back();
+  ASSERT_GE(m_platform.steps.size(), 2u);
+  EXPECT_EQ(m_platform.steps.end()[-2].rfind("failure class descriptor", 0), 0u) << m_platform.steps.end()[-2];
+  EXPECT_EQ(m_platform.steps.back(), "end 1");
   EXPECT_EQ(zrt::application_state().application.get(), nullptr);
 }
 
@@ -130,10 +132,14 @@ TEST_F(RuntimeInit, AClassSmallerThanItsSuperclassIsReportedToTheDebugTraceAndTh
   EXPECT_EQ(zrt::class_name(zrt::class_of(zrt::application_state().application.get())), "Small");
 }
 
-TEST_F(RuntimeInit, AMemberImportThatFindsNothingStopsTheStartWithItsMessage) {
+// The image's code after RuntimeInit assumes a ready runtime, so the program
+// must end after the one message, with an exit code that says it failed.
+TEST_F(RuntimeInit, AMemberImportThatFindsNothingEndsTheProgramAfterItsMessage) {
   m_platform.import_failure = "no class member is named GWindow!Nothing";
   EXPECT_FALSE(initialise({}, {}));
-  EXPECT_EQ(m_platform.steps.back(), "failure no class member is named GWindow!Nothing");
+  ASSERT_GE(m_platform.steps.size(), 2u);
+  EXPECT_EQ(m_platform.steps.end()[-2], "failure no class member is named GWindow!Nothing");
+  EXPECT_EQ(m_platform.steps.back(), "end 1");
   EXPECT_EQ(zrt::application_state().application.get(), nullptr);
 }
 

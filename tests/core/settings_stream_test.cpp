@@ -80,3 +80,21 @@ TEST(SettingsStream, RejectsNegativeCounts) {
   EXPECT_FALSE(zrt::parse_settings(stream.bytes(), error));
   EXPECT_EQ(error.message, "settings stream: negative file-type count -1");
 }
+
+// A stream read out of step must not pass for settings: it would switch the
+// program into multiple-document mode with some other field's bytes.
+TEST(SettingsStream, RejectsAStreamThatDoesNotEndAtItsFrameTitleOrHasAnMdiFlagOutOfRange) {
+  StreamBuilder trailing = application_settings();
+  trailing.byte(0);
+  StreamBuilder mdi_out_of_range;
+  mdi_out_of_range.byte(0).word(0).word(0).integer(0).integer(0).byte(2).text("");
+  const std::pair<const StreamBuilder*, std::string> cases[] = {
+      {&trailing, "settings stream: the stream goes on after the frame title at byte 172"},
+      {&mdi_out_of_range, "settings stream: the MDI flag 2 is out of range at byte 11"},
+  };
+  for (const auto& [stream, message] : cases) {
+    zrt::SettingsError error;
+    EXPECT_FALSE(zrt::parse_settings(stream->bytes(), error)) << message;
+    EXPECT_EQ(error.message, message);
+  }
+}

@@ -1,6 +1,7 @@
 // Folder items against the real file system: queries, attributes, the folder
 // listing, copying and moving, and paths the system refuses, which give Nil,
 // 0, False or nothing and never crash or hang.
+#include "runtime/interface/date_members.h"
 #include "runtime/interface/exports.h"
 #include "tests/core/leak_checked_test.h"
 #include "tests/core/object_test_support.h"
@@ -114,6 +115,39 @@ TEST_F(FolderItemFiles, RenamingMovesTheFileAndAFailedRenameStillTakesTheName) {
   EXPECT_EQ(path_of(file.get()), m_folder.path("bad|name.txt"));
   EXPECT_FALSE(fileExistsGetter(file.get(), 0));
   EXPECT_TRUE(fileExistsGetter(item("new.txt").get(), 0));
+}
+
+// The parts of a Date in field order: year, month, day, hour, minute, second.
+std::vector<std::int32_t> parts_of(ZObject* date) {
+  std::vector<std::int32_t> parts;
+  for (std::int32_t offset = zif::date_fields::year; offset <= zif::date_fields::second; offset += 4)
+    parts.push_back(integerGetter(date, offset));
+  return parts;
+}
+
+TEST_F(FolderItemFiles, DatesAreReadInLocalTimeAndTheModificationDateIsWrittenBack) {
+  write("dated.txt", "x");
+  zrt::ObjectRef file = item("dated.txt");
+  zrt::ObjectRef created = zrt::ObjectRef::adopt(folderGetCreation(file.get(), 0));
+  ASSERT_NE(created.get(), nullptr);
+  EXPECT_GE(parts_of(created.get())[0], 2020);
+
+  zrt::ObjectRef date = zrt::ObjectRef::adopt(zrt::new_instance(zrt::runtime_class("Date")));
+  const std::vector<std::int32_t> wanted{2001, 2, 3, 4, 5, 6};
+  for (std::size_t i = 0; i < wanted.size(); ++i)
+    integerSetter(date.get(), zif::date_fields::year + 4 * static_cast<std::int32_t>(i), wanted[i]);
+  folderSetModified(file.get(), 0, date.get());
+  zrt::ObjectRef modified = zrt::ObjectRef::adopt(folderGetModified(file.get(), 0));
+  ASSERT_NE(modified.get(), nullptr);
+  EXPECT_EQ(parts_of(modified.get()), wanted);
+
+  // Nil, a date that is no date and a missing file change nothing.
+  folderSetModified(file.get(), 0, nullptr);
+  integerSetter(date.get(), zif::date_fields::month, 13);
+  folderSetModified(file.get(), 0, date.get());
+  EXPECT_EQ(parts_of(zrt::ObjectRef::adopt(folderGetModified(file.get(), 0)).get()), wanted);
+  folderSetCreation(item("missing").get(), 0, date.get());
+  EXPECT_EQ(folderGetCreation(item("missing").get(), 0), nullptr);
 }
 
 // A drive letter that no drive has.

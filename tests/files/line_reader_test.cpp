@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -42,7 +44,7 @@ zrt::LineReader reader_of(const std::string& bytes, std::size_t block, std::size
 // The lines until EOF, and whether EOF came right after the last one.
 std::vector<std::string> lines_of(zrt::LineReader reader) {
   std::vector<std::string> lines;
-  while (!reader.at_end() && lines.size() < 100) lines.push_back(reader.read_line());
+  while (!reader.at_end() && lines.size() < 100) lines.emplace_back(reader.read_line());
   return lines;
 }
 
@@ -65,6 +67,37 @@ TEST(LineReader, EachLineEndGivesOneLineAtEveryBlockBoundary) {
       for (std::size_t chunk : {1, 2, 1 << 20})
         EXPECT_EQ(lines_of(reader_of(c.bytes, block, chunk)), c.lines)
             << "block " << block << ", chunk " << chunk << ", bytes " << testing::PrintToString(c.bytes);
+}
+
+// The rule stated once over whole text, to compare the block scanner with.
+std::vector<std::string> split_lines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::string line;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] != '\r' && bytes[i] != '\n') {
+      line += bytes[i];
+      continue;
+    }
+    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    lines.push_back(std::exchange(line, {}));
+  }
+  if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
+// Random mixes of short runs and line ends, so that every way a line, a CR
+// or a CR LF can meet a block boundary occurs, and lines within one block
+// alternate with lines assembled across blocks.
+TEST(LineReader, RandomTextSplitsAsTheRuleSaysForEveryBlockSize) {
+  std::mt19937 random(20261209);
+  const char alphabet[] = {'a', 'b', '\r', '\n'};
+  for (int round = 0; round < 300; ++round) {
+    std::string bytes(random() % 40, ' ');
+    for (char& byte : bytes) byte = alphabet[random() % 4];
+    for (std::size_t block : {1, 2, 3, 5, 8, 64 * 1024})
+      EXPECT_EQ(lines_of(reader_of(bytes, block, 1 + random() % 7)), split_lines(bytes))
+          << "block " << block << ", bytes " << testing::PrintToString(bytes);
+  }
 }
 
 TEST(LineReader, ACrEndingOneBlockAndAnLfStartingTheNextAreOneLineEnd) {

@@ -40,7 +40,8 @@ inline std::int32_t integer_of(zrt::Word word) { return static_cast<std::int32_t
 
 // The class table: the three runtime kinds, then a canvas and a static text
 // subclass whose pointer-tracking handlers are at made-up addresses, then the
-// list box and a subclass with the list's handlers.
+// list box and a subclass with the list's handlers, a data source for a
+// list whose methods are at made-up addresses, and the window.
 enum ClassIndex : std::int32_t {
   static_text_class,
   canvas_class,
@@ -48,7 +49,9 @@ enum ClassIndex : std::int32_t {
   tracked_canvas_class,
   tracked_text_class,
   listbox_class,
-  handled_listbox_class
+  handled_listbox_class,
+  list_source_class,
+  window_class
 };
 
 inline constexpr zrt::CodeAddress mouse_enter_handler = 0x6001;
@@ -58,6 +61,12 @@ inline constexpr zrt::CodeAddress change_handler = 0x6101;
 inline constexpr zrt::CodeAddress expand_row_handler = 0x6102;
 inline constexpr zrt::CodeAddress collapse_row_handler = 0x6103;
 inline constexpr zrt::CodeAddress sort_column_handler = 0x6104;
+inline constexpr zrt::CodeAddress double_click_handler = 0x6105;
+inline constexpr zrt::CodeAddress cell_action_handler = 0x6106;
+inline constexpr zrt::CodeAddress drag_row_handler = 0x6107;
+inline constexpr zrt::CodeAddress get_row_method = 0x6201;
+inline constexpr zrt::CodeAddress field_count_method = 0x6202;
+inline constexpr zrt::CodeAddress get_ind_string_method = 0x6203;
 
 class WindowWithControls : public object_tests::ObjectTest {
  protected:
@@ -86,8 +95,16 @@ class WindowWithControls : public object_tests::ObjectTest {
     handled.handlers = {{"Change", change_handler, 0},
                         {"ExpandRow", expand_row_handler, 0},
                         {"CollapseRow", collapse_row_handler, 0},
-                        {"SortColumn", sort_column_handler, 0}};
+                        {"SortColumn", sort_column_handler, 0},
+                        {"DoubleClick", double_click_handler, 0},
+                        {"CellAction", cell_action_handler, 0},
+                        {"DragRow", drag_row_handler, 0}};
     classes.push_back(m_image.class_descriptor(handled));
+    auto source = object_tests::class_described("ListSource");
+    source.methods = {{"GetRow", get_row_method}, {"FieldCount", field_count_method},
+                      {"getIndString", get_ind_string_method}};
+    classes.push_back(m_image.class_descriptor(source));
+    classes.push_back(m_image.runtime_class_reference("Window"));
     const zrt::Address descriptor = m_image.application_descriptor(classes, {});
     ASSERT_TRUE(zrt::build_class_table(m_image.install_as_data1(), descriptor, &zrt::find_runtime_class).built);
     m_window = zrt::new_instance(zrt::runtime_class("Window"));

@@ -78,11 +78,14 @@ class WindowCreation : public object_tests::ObjectTest {
   }
 
   zrt::ObjectRef create(const DefinitionBuilder& definition) {
-    return zrt::ObjectRef::adopt(zrt::create_window(definition.bytes(), &m_variable, screen, &fake_build));
+    zrt::WindowCreation made = zrt::create_window(definition.bytes(), &m_variable, screen, &fake_build);
+    m_fault = made.fault;
+    return zrt::ObjectRef::adopt(made.window);
   }
 
   object_tests::ImageDataBuilder m_image;
   zrt::Word m_variable = 0;
+  std::string m_fault;
 };
 
 TEST_F(WindowCreation, PlacesTheWindowByItsFramesDefaultPlacementAndHoldsItInTheVariable) {
@@ -105,9 +108,12 @@ TEST_F(WindowCreation, AFailedBuildGivesNilAndEmptiesTheVariable) {
   definition.window(0, {});
   EXPECT_EQ(create(definition).get(), nullptr);
   EXPECT_EQ(m_variable, 0u);
+  EXPECT_EQ(m_fault, "") << "the system's failure is not the definition's";
 }
 
-TEST_F(WindowCreation, DefinitionsThatCannotMakeAWindowBuildNothing) {
+// Each fault names the window when it is known, the field and the offset
+// where reading stopped, for the message the user sees.
+TEST_F(WindowCreation, DefinitionsThatCannotMakeAWindowBuildNothingAndSayWhy) {
   DefinitionBuilder odd_frame;
   odd_frame.window(0, {{"Frame", "8"}});
   DefinitionBuilder not_a_window;
@@ -116,9 +122,19 @@ TEST_F(WindowCreation, DefinitionsThatCannotMakeAWindowBuildNothing) {
   no_class.window(7, {});
   DefinitionBuilder cut_short;
   cut_short.integer(1).integer(0).text("Frame");
-  for (const DefinitionBuilder* definition : {&odd_frame, &not_a_window, &no_class, &cut_short}) {
+  DefinitionBuilder empty;
+  const std::pair<const DefinitionBuilder*, std::string> cases[] = {
+      {&odd_frame, "window \"Window\" definition: Frame 8 names no frame"},
+      {&not_a_window, "window definition: class index 1 names no window class"},
+      {&no_class, "window definition: class index 7 names no window class"},
+      {&cut_short,
+       "window \"Window\" definition stream: cannot read the property value: stream ends before an integer at byte 8"},
+      {&empty, "window definition stream: cannot read the window property count: stream ends before an integer at byte 0"},
+  };
+  for (const auto& [definition, fault] : cases) {
     EXPECT_EQ(create(*definition).get(), nullptr);
     EXPECT_EQ(m_variable, 0u);
+    EXPECT_EQ(m_fault, fault);
   }
   EXPECT_EQ(g_build.calls, 0);
 }
@@ -130,9 +146,11 @@ TEST_F(WindowCreation, CopiesADefinitionOnlyWhenAllItsBytesAreThere) {
   object_tests::ImageDataBuilder data(0x00600000);
   const zrt::Address whole = data.bytes(stored);
   const zrt::Address claims_too_much = data.words({1000});
+  const zrt::Address claims_two_gigabytes = data.words({0x7FFFFFFF});
   zrt::MemoryView& view = data.install_as_data1();
   EXPECT_EQ(zrt::copy_window_definition(view, whole), definition.bytes());
   EXPECT_FALSE(zrt::copy_window_definition(view, claims_too_much));
+  EXPECT_FALSE(zrt::copy_window_definition(view, claims_two_gigabytes));
   EXPECT_FALSE(zrt::copy_window_definition(view, 0x10));
 }
 

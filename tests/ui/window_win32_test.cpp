@@ -2,6 +2,7 @@
 // pairs, the events of opening, painting, the mouse, moving, resizing,
 // activation and closing, and the implicit instance variable.
 #include "tests/ui/window_test_support_win32.h"
+#include "runtime/core/message_box.h"
 
 namespace {
 
@@ -312,10 +313,23 @@ TEST_F(WindowTest, ATruncatedDefinitionGivesNilAndLeavesNothingBehind) {
   built.integer(2).integer(window_class).pair("Frame", "0").text("Title");
   const std::vector<std::uint8_t> stored = built.with_length();
   zrt::Word variable = 0;
-  // A definition outside the image data cannot be read at all.
+  // A definition outside the image data cannot be read at all; the user is
+  // told so.
+  static std::vector<std::string> shown;
+  shown.clear();
+  const zrt::MessageBoxAnswerer previous =
+      zrt::set_message_box_answerer([](zrt::WindowHandle, std::string_view text, std::string_view, unsigned) {
+        shown.emplace_back(text);
+        return IDOK;
+      });
   EXPECT_EQ(RuntimeCreateWindow(reinterpret_cast<void*>(0x10), &variable), nullptr);
-  EXPECT_EQ(zrt::create_window(std::span(stored).subspan(4), &variable, zrt::screen_size(), &zrt::build_native_window),
-            nullptr);
+  zrt::set_message_box_answerer(previous);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].rfind("window definition at ", 0), 0u) << shown[0];
+  const zrt::WindowCreation made =
+      zrt::create_window(std::span(stored).subspan(4), &variable, zrt::screen_size(), &zrt::build_native_window);
+  EXPECT_EQ(made.window, nullptr);
+  EXPECT_NE(made.fault.find("property value"), std::string::npos) << made.fault;
   EXPECT_EQ(variable, 0u);
   EXPECT_EQ(zrt::newest_window(), nullptr);
 }
