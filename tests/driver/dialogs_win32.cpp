@@ -35,7 +35,7 @@ BOOL CALLBACK visit_dialog(HWND window, LPARAM context) {
 }
 
 HWND wait_for_dialog(DWORD process_id, bool want_file_dialog, Timeout timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  const auto deadline = std::chrono::steady_clock::now() + stretched(timeout);
   for (;;) {
     DialogSearch search{process_id, want_file_dialog};
     ::EnumWindows(visit_dialog, reinterpret_cast<LPARAM>(&search));
@@ -46,7 +46,7 @@ HWND wait_for_dialog(DWORD process_id, bool want_file_dialog, Timeout timeout) {
 }
 
 void wait_until_closed(HWND window, Timeout timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  const auto deadline = std::chrono::steady_clock::now() + stretched(timeout);
   while (::IsWindow(window) && ::IsWindowVisible(window) && std::chrono::steady_clock::now() < deadline)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
 }

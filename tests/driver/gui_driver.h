@@ -20,6 +20,12 @@ namespace driver {
 using Timeout = std::chrono::milliseconds;
 inline constexpr Timeout k_default_timeout = std::chrono::seconds(10);
 
+// A wait as long as this machine needs: the timeout times the whole number in
+// the environment variable Z_TEST_TIME_SCALE (1 when unset or not a positive
+// number), for machines that run the programs many times slower than usual,
+// such as an emulated one. Every wait of the driver goes through it.
+[[nodiscard]] Timeout stretched(Timeout timeout);
+
 // Waits until a top-level window of that class and title is visible (an empty
 // class or title matches any). Returns null when none appears in time.
 HWND wait_for_window(std::string_view class_name, std::string_view title, Timeout timeout = k_default_timeout);

@@ -24,7 +24,7 @@ Process::~Process() {
 
 std::optional<DWORD> Process::wait(Timeout timeout) {
   if (!m_info.hProcess) return std::nullopt;
-  if (::WaitForSingleObject(m_info.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)
+  if (::WaitForSingleObject(m_info.hProcess, static_cast<DWORD>(stretched(timeout).count())) != WAIT_OBJECT_0)
     return std::nullopt;
   DWORD code = 0;
   ::GetExitCodeProcess(m_info.hProcess, &code);

@@ -42,7 +42,7 @@ HWND find_window(std::string_view wanted_class, std::string_view title, DWORD pr
 }
 
 HWND wait_for_window(std::string_view wanted_class, std::string_view title, Timeout timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  const auto deadline = std::chrono::steady_clock::now() + stretched(timeout);
   for (;;) {
     if (HWND window = find_window(wanted_class, title)) return window;
     if (std::chrono::steady_clock::now() >= deadline) return nullptr;

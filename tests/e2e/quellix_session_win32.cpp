@@ -68,11 +68,12 @@ HWND Session::show_plot(const std::string& input_name) {
 }
 
 bool Session::settle(HWND window) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  const driver::Timeout limit = driver::stretched(std::chrono::seconds(30));
+  const auto deadline = std::chrono::steady_clock::now() + limit;
   while (driver::find_window("#32770", "", id()) && std::chrono::steady_clock::now() < deadline)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   DWORD_PTR result = 0;
-  return ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result) != 0;
+  return ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(limit.count()), &result) != 0;
 }
 
 void Session::quit() {
