@@ -170,7 +170,7 @@ std::string class_chain(int classes, bool closed) {
 // past it; chains, literals and names far longer than any program has.
 std::vector<std::pair<std::string, std::string>> machine_made_sources() {
   std::vector<std::pair<std::string, std::string>> cases;
-  for (const std::size_t depth : {63, 64, 65, 255, 256, 257, 10000}) {
+  for (const std::size_t depth : {63, 64, 65, 254, 255, 256, 257, 10000}) {
     const std::string n = std::to_string(depth);
     cases.push_back({"brackets " + n, in_method("Return " + repeat("(", depth) + "x" + repeat(")", depth))});
     cases.push_back({"minus " + n, in_method("Return " + repeat("-", depth) + "x")});
