@@ -32,8 +32,8 @@ std::optional<ConstantValue> Checker::fold_integer(const IntegerLiteral& literal
 }
 
 std::optional<ConstantValue> Checker::fold_chr(const CallExpr& call) {
-  const auto* callee = static_cast<const NameExpr*>(call.callee.get());
-  if (call.callee->kind != ExprKind::Name || !equal_ignoring_case(callee->name, "Chr") || call.arguments.size() != 1)
+  if (call.callee->kind != ExprKind::Name || call.arguments.size() != 1 ||
+      !equal_ignoring_case(static_cast<const NameExpr&>(*call.callee).name, "Chr"))
     return std::nullopt;
   std::optional<ConstantValue> code = fold(call.arguments[0].get());
   if (!code || code->type->kind != TypeKind::Integer || code->integer < 0 || code->integer > 255) return std::nullopt;

@@ -213,6 +213,7 @@ std::vector<std::pair<std::string, std::string>> machine_made_sources() {
   cases.push_back({"huge hexadecimal", in_method("Return &h" + repeat("F", 100000))});
   cases.push_back({"huge real", in_method("Return 1" + repeat("0", 400) + ".5e99999")});
   cases.push_back({"huge comment", in_method("' " + huge)});
+  cases.push_back({"constant call of a literal", "Const K = \"a\"(1)\n"});  // once read as a name, for Chr
   cases.push_back({"many arguments", in_method("Return F(" + repeat("x, ", 100000) + "x)")});
   cases.push_back({"many lines", in_method(repeat("\n", 200000) + "Return x")});
   cases.push_back({"many continuations", in_method("Return x" + repeat(" _\n + x", 20000))});
