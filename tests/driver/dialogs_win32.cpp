@@ -51,6 +51,13 @@ void wait_until_closed(HWND window, Timeout timeout) {
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
 }
 
+std::string narrow(const std::wstring& wide) {
+  const int size = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  std::string text(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+  ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size, nullptr, nullptr);
+  return text;
+}
+
 std::string message_text(HWND box) {
   if (HWND text = ::GetDlgItem(box, k_message_text)) return window_text(text);
   HWND text = find_child(box, "Static", "");
@@ -91,11 +98,13 @@ std::optional<std::vector<std::string>> file_dialog_types(DWORD process_id, Time
   HWND box = ::GetDlgItem(dialog, k_file_type_box);
   std::vector<std::string> entries;
   const LRESULT count = box ? ::SendMessageA(box, CB_GETCOUNT, 0, 0) : 0;
+  // The dialog's combo box keeps wide texts; asked for narrow ones from
+  // another process, Wine hands over the wide bytes unconverted.
   for (LRESULT i = 0; i < count; ++i) {
-    std::string entry(static_cast<std::size_t>(::SendMessageA(box, CB_GETLBTEXTLEN, i, 0)) + 1, '\0');
-    const LRESULT length = ::SendMessageA(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
+    std::wstring entry(static_cast<std::size_t>(::SendMessageW(box, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
+    const LRESULT length = ::SendMessageW(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
     entry.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
-    entries.push_back(entry);
+    entries.push_back(narrow(entry));
   }
   return entries;
 }

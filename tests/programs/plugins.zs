@@ -1,6 +1,9 @@
 ' A program using what a plug-in built by the tests provides (tally.dll):
 ' a class with a superclass, a property and a method, and a global method,
 ' all linked at start as deferred imports: 5 + 3 is 8, 21 doubled is 42.
+' The plug-in also declares one method wrongly, which the runtime reports
+' at start and leaves out.
+' expect: Invalid plugin method format: Broken(amount As
 ' expect: 8 8 42
 Plugin "tally.dll"
 
