@@ -76,6 +76,9 @@ std::vector<std::uint8_t> zlib_stored(const std::vector<std::uint8_t>& raw) {
 
 }  // namespace
 
+// A child window is captured through its top-level window: under Wine a
+// child of another process reads as black through its own device context,
+// while the top-level window's surface holds what its children painted.
 Image capture_client(HWND window) {
   RECT client{};
   ::GetClientRect(window, &client);
@@ -84,7 +87,10 @@ Image capture_client(HWND window) {
   image.height = client.bottom;
   if (image.width <= 0 || image.height <= 0) return image;
 
-  ScreenDc screen(window);
+  HWND top_level = ::GetAncestor(window, GA_ROOT);
+  POINT origin{0, 0};
+  ::MapWindowPoints(window, top_level, &origin, 1);
+  ScreenDc screen(top_level);
   HDC memory = ::CreateCompatibleDC(screen.get());
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -96,7 +102,7 @@ Image capture_client(HWND window) {
   void* bits = nullptr;
   HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ previous = ::SelectObject(memory, bitmap);
-  ::BitBlt(memory, 0, 0, image.width, image.height, screen.get(), 0, 0, SRCCOPY);
+  ::BitBlt(memory, 0, 0, image.width, image.height, screen.get(), origin.x, origin.y, SRCCOPY);
   ::GdiFlush();
   const auto* pixels = static_cast<const std::uint32_t*>(bits);
   image.pixels.assign(pixels, pixels + static_cast<std::size_t>(image.width) * image.height);

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 namespace driver {
@@ -25,6 +26,18 @@ inline constexpr Timeout k_default_timeout = std::chrono::seconds(10);
 // number), for machines that run the programs many times slower than usual,
 // such as an emulated one. Every wait of the driver goes through it.
 [[nodiscard]] Timeout stretched(Timeout timeout);
+
+// Asks `ready` every 50 ms until it answers true or the (stretched) timeout
+// has passed; whether it did.
+template <typename Ready>
+bool wait_until(Ready ready, Timeout timeout = k_default_timeout) {
+  const auto end = std::chrono::steady_clock::now() + stretched(timeout);
+  while (!ready()) {
+    if (std::chrono::steady_clock::now() >= end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return true;
+}
 
 // Waits until a top-level window of that class and title is visible (an empty
 // class or title matches any). Returns null when none appears in time.
@@ -74,6 +87,20 @@ struct Image {
 
 // The client area as it is on the screen now.
 Image capture_client(HWND window);
+
+// Captures the client area until `shows` holds for the picture or the
+// driver's patience ends; the last capture.
+template <typename Shows>
+Image capture_client_when(HWND window, Shows shows, Timeout timeout = k_default_timeout) {
+  Image image;
+  wait_until(
+      [&] {
+        image = capture_client(window);
+        return image.width > 0 && image.height > 0 && shows(image);
+      },
+      timeout);
+  return image;
+}
 bool save_png(const Image& image, const std::string& path);
 
 // A process started for a test; it is killed if still running when the

@@ -7,10 +7,8 @@
 
 #include <windows.h>
 
-#include <chrono>
 #include <cstdint>
 #include <string>
-#include <thread>
 
 namespace {
 
@@ -45,12 +43,9 @@ TEST(CanvasPlot, ThePictureDrawnInPaintShowsInTheCanvasPixelForPixel) {
   ASSERT_NE(window, nullptr) << "the window did not appear";
 
   // The first paint has come when the block is there.
-  driver::Image image;
-  for (int tries = 0; tries < 50; ++tries) {
-    image = driver::capture_client(window);
-    if (image.width > canvas_left + 30 && canvas_pixel(image, 30, 40) == red) break;
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  }
+  const driver::Image image = driver::capture_client_when(window, [](const driver::Image& shown) {
+    return shown.width > canvas_left + 30 && canvas_pixel(shown, 30, 40) == red;
+  });
   ASSERT_GE(image.width, canvas_left + canvas_width);
   ASSERT_GE(image.height, canvas_top + canvas_height);
   int wrong = 0;

@@ -8,9 +8,8 @@
 
 #include <windows.h>
 
-#include <chrono>
+#include <cstdio>
 #include <string>
-#include <thread>
 
 namespace {
 
@@ -35,11 +34,10 @@ HWND list_pane(HWND window, int width) {
 // Polls until the title holds the text; gives the last title.
 std::string title_with(HWND window, const std::string& wanted) {
   std::string title;
-  for (int tries = 0; tries < 50; ++tries) {
+  driver::wait_until([&] {
     title = driver::window_text(window);
-    if (title.find(wanted) != std::string::npos) break;
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  }
+    return title.find(wanted) != std::string::npos;
+  });
   return title;
 }
 
@@ -60,16 +58,10 @@ int count_in_column(const driver::Image& image, int x, int from, int to, std::ui
   return count;
 }
 
-// Captures the pane until the test holds, at most five seconds.
-template <typename Test>
-driver::Image capture_when(HWND pane, Test test) {
-  driver::Image image;
-  for (int tries = 0; tries < 50; ++tries) {
-    image = driver::capture_client(pane);
-    if (image.width > 0 && test(image)) break;
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  }
-  return image;
+// Whether the row at that place in the view (0 is the top one) shows the
+// selection's background.
+bool highlighted_in_view(const driver::Image& image, int place) {
+  return (image.at(150, place * row_height) & 0xFFFFFF) == system_colour(COLOR_HIGHLIGHT);
 }
 
 TEST(ListBox, ACompiledListDrawsSelectsExpandsAndScrollsAsTheUserDrivesIt) {
@@ -90,7 +82,7 @@ TEST(ListBox, ACompiledListDrawsSelectsExpandsAndScrollsAsTheUserDrivesIt) {
   // text colour.
   click(list, 60, row_height + 5);
   EXPECT_EQ(title_with(window, "changes 1 "), "changes 1 doubles 0 index 1 selected 1 caught");
-  driver::Image image = capture_when(list, [&](const driver::Image& shown) {
+  driver::Image image = driver::capture_client_when(list, [&](const driver::Image& shown) {
     return (shown.at(150, row_height) & 0xFFFFFF) == highlight;
   });
   EXPECT_EQ(image.at(150, row_height - 1) & 0xFFFFFF, background);
@@ -122,25 +114,35 @@ TEST(ListBox, ACompiledListDrawsSelectsExpandsAndScrollsAsTheUserDrivesIt) {
   click(list, 60, 3 * row_height + 5);
   click(list, 60, 3 * row_height + 5);
   EXPECT_EQ(title_with(window, "doubles 1"), "changes 3 doubles 1 index 4 selected 1 caught");
-  image = capture_when(list, points_down);
+  image = driver::capture_client_when(list, points_down);
   EXPECT_TRUE(points_down(image));
   EXPECT_FALSE(points_right(image));
   click(list, triangle_left + 4, middle);
-  EXPECT_TRUE(points_right(capture_when(list, points_right)));
+  EXPECT_TRUE(points_right(driver::capture_client_when(list, points_right)));
 
-  // The scroll bar scrolls; End selects the last row and scrolls to it.
+  // The scroll bar scrolls: a click on the top row of the view then selects
+  // a row further down. End selects the last row and scrolls it into the
+  // bottom place of the view; Home scrolls back. (The scroll position is read
+  // through what the user sees: another process's scroll bar reads as 0
+  // under Wine.)
   ::PostMessageA(list, WM_VSCROLL, SB_PAGEDOWN, 0);
-  for (int tries = 0; tries < 50 && ::GetScrollPos(list, SB_VERT) == 0; ++tries)
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  EXPECT_GT(::GetScrollPos(list, SB_VERT), 20);
+  click(list, 60, 5);
+  const std::string after_page = title_with(window, "changes 4 ");
+  int top_row = 0;
+  ASSERT_EQ(std::sscanf(after_page.c_str(), "changes 4 doubles 1 index %d", &top_row), 1) << after_page;
+  EXPECT_GT(top_row, 20);
   driver::send_key(list, VK_END);
-  EXPECT_EQ(title_with(window, "index 299"), "changes 4 doubles 1 index 299 selected 1 caught");
+  EXPECT_EQ(title_with(window, "index 299"), "changes 5 doubles 1 index 299 selected 1 caught");
   RECT client{};
   ::GetClientRect(list, &client);
-  EXPECT_EQ(::GetScrollPos(list, SB_VERT), 300 - client.bottom / row_height);
+  const int bottom_place = client.bottom / row_height - 1;
+  EXPECT_TRUE(highlighted_in_view(
+      driver::capture_client_when(list, [&](const driver::Image& shown) { return highlighted_in_view(shown, bottom_place); }),
+      bottom_place));
   driver::send_key(list, VK_HOME);
-  EXPECT_EQ(title_with(window, "index 0 "), "changes 5 doubles 1 index 0 selected 1 caught");
-  EXPECT_EQ(::GetScrollPos(list, SB_VERT), 0);
+  EXPECT_EQ(title_with(window, "index 0 "), "changes 6 doubles 1 index 0 selected 1 caught");
+  EXPECT_TRUE(highlighted_in_view(
+      driver::capture_client_when(list, [&](const driver::Image& shown) { return highlighted_in_view(shown, 0); }), 0));
 
   // A disabled list shows grey text and no selection.
   image = driver::capture_client(disabled);

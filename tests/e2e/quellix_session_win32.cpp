@@ -3,7 +3,6 @@
 #include <chrono>
 #include <fstream>
 #include <iterator>
-#include <thread>
 
 namespace quellix {
 
@@ -48,7 +47,8 @@ HWND Session::button(HWND window, const char* caption) const {
 bool Session::press(HWND window, const char* caption) {
   HWND found = button(window, caption);
   DWORD_PTR result = 0;
-  return found && ::SendMessageTimeoutA(found, BM_CLICK, 0, 0, SMTO_NORMAL, 60000, &result) != 0 && settle(window);
+  const auto limit = static_cast<UINT>(driver::stretched(std::chrono::seconds(60)).count());
+  return found && ::SendMessageTimeoutA(found, BM_CLICK, 0, 0, SMTO_NORMAL, limit, &result) != 0 && settle(window);
 }
 
 std::string Session::save(HWND window, const char* caption, const std::string& path) {
@@ -68,12 +68,11 @@ HWND Session::show_plot(const std::string& input_name) {
 }
 
 bool Session::settle(HWND window) {
-  const driver::Timeout limit = driver::stretched(std::chrono::seconds(30));
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (driver::find_window("#32770", "", id()) && std::chrono::steady_clock::now() < deadline)
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  const driver::Timeout limit = std::chrono::seconds(30);
+  driver::wait_until([&] { return driver::find_window("#32770", "", id()) == nullptr; }, limit);
   DWORD_PTR result = 0;
-  return ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(limit.count()), &result) != 0;
+  const auto stretched_limit = static_cast<UINT>(driver::stretched(limit).count());
+  return ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, stretched_limit, &result) != 0;
 }
 
 void Session::quit() {

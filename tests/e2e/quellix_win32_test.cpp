@@ -9,15 +9,16 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstdint>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <set>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -121,13 +122,9 @@ std::string plot_differences(const driver::Image& image, const std::set<std::pai
 
 // The plot window's canvas once its first paint is on the screen.
 driver::Image painted_plot(HWND plot) {
-  driver::Image image;
-  for (int tries = 0; tries < 100; ++tries) {
-    image = driver::capture_client(plot);
-    if (image.width >= canvas_left + canvas_width && canvas_pixel(image, plot_left, plot_top) == black) break;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  return image;
+  return driver::capture_client_when(plot, [](const driver::Image& image) {
+    return image.width >= canvas_left + canvas_width && canvas_pixel(image, plot_left, plot_top) == black;
+  });
 }
 
 // ---- Every Gaussian file from start to end ----
@@ -206,10 +203,12 @@ TEST(QuellixSession, CancelInTheFirstOpenDialogEndsTheProgramSilently) {
   EXPECT_EQ(driver::find_window("", "Quellix 1.0", session.id()), nullptr);
 }
 
-RECT client_rect_of(HWND control) {
+// A control's rectangle in its window's client area. Push buttons sit in a
+// pane of their own, so the window, not the button's parent, is the frame.
+RECT client_rect_of(HWND control, HWND window) {
   RECT rect{};
   ::GetWindowRect(control, &rect);
-  ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
   return rect;
 }
 
@@ -232,29 +231,39 @@ TEST(QuellixSession, MainWindowAsDefined) {
   for (const auto& button : buttons) {
     HWND found = session.button(session.main(), button.caption);
     ASSERT_NE(found, nullptr) << button.caption;
-    const RECT rect = client_rect_of(found);
+    const RECT rect = client_rect_of(found, session.main());
     EXPECT_TRUE(::EqualRect(&rect, &button.rect)) << button.caption << " at " << rect.left << ", " << rect.top;
   }
   session.quit();
   EXPECT_EQ(session.process().wait(), 0u);
 }
 
-void choose_file_quit(HWND main) {
-  HMENU file_menu = ::GetSubMenu(::GetMenu(main), 0);
-  ::PostMessageA(main, WM_COMMAND, file_menu ? ::GetMenuItemID(file_menu, 0) : 0, 0);
+// Keys as typed on the keyboard, reaching the focused window: each pair is
+// a virtual key and its event flags.
+void type_keys(HWND main, std::initializer_list<std::pair<WORD, DWORD>> sequence) {
+  ::SetForegroundWindow(main);
+  std::vector<INPUT> keys;
+  for (const auto& [key, flags] : sequence) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = flags;
+    keys.push_back(input);
+  }
+  ::SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
 }
 
-// Ctrl+Q as typed on the keyboard, reaching the focused window.
+// File > Quit from the keyboard: the menu bar is entered as Alt enters it
+// (its first menu, File, selected), Down opens File with its first item,
+// Quit, selected, and Enter chooses it. The posted command is handled before
+// the typed keys, which the menu's own loop then reads.
+void choose_file_quit(HWND main) {
+  ::PostMessageA(main, WM_SYSCOMMAND, SC_KEYMENU, 0);
+  type_keys(main, {{VK_DOWN, 0}, {VK_DOWN, KEYEVENTF_KEYUP}, {VK_RETURN, 0}, {VK_RETURN, KEYEVENTF_KEYUP}});
+}
+
 void type_control_q(HWND main) {
-  ::SetForegroundWindow(main);
-  INPUT keys[4] = {};
-  const WORD sequence[4][2] = {{VK_CONTROL, 0}, {'Q', 0}, {'Q', KEYEVENTF_KEYUP}, {VK_CONTROL, KEYEVENTF_KEYUP}};
-  for (int i = 0; i < 4; ++i) {
-    keys[i].type = INPUT_KEYBOARD;
-    keys[i].ki.wVk = sequence[i][0];
-    keys[i].ki.dwFlags = sequence[i][1];
-  }
-  ::SendInput(4, keys, sizeof(INPUT));
+  type_keys(main, {{VK_CONTROL, 0}, {'Q', 0}, {'Q', KEYEVENTF_KEYUP}, {VK_CONTROL, KEYEVENTF_KEYUP}});
 }
 
 class QuitWay : public ::testing::TestWithParam<void (*)(HWND)> {};
@@ -281,17 +290,15 @@ TEST(QuellixSession, PlotWindowsOutliveEachOtherAndTheMainWindow) {
   ASSERT_NE(first, nullptr);
   HWND second = nullptr;
   ASSERT_TRUE(session.press(session.main(), "Show Plot"));
-  for (int tries = 0; tries < 100 && !second; ++tries) {
+  driver::wait_until([&] {
     for (HWND window = ::FindWindowExA(nullptr, nullptr, nullptr, "Plot of demo-molecule.out"); window;
          window = ::FindWindowExA(nullptr, window, nullptr, "Plot of demo-molecule.out"))
       if (window != first && ::IsWindowVisible(window)) second = window;
-    if (!second) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
+    return second != nullptr;
+  });
   ASSERT_NE(second, nullptr) << "no second plot window";
   driver::press_button(session.button(first, "Close"));
-  for (int tries = 0; tries < 100 && ::IsWindow(first); ++tries)
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  EXPECT_FALSE(::IsWindow(first)) << "Close left the plot window open";
+  EXPECT_TRUE(driver::wait_until([&] { return !::IsWindow(first); })) << "Close left the plot window open";
   ::RedrawWindow(second, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   EXPECT_EQ(plot_differences(painted_plot(second), expected_curve("demo-molecule")), "");
 
@@ -347,7 +354,7 @@ TEST(QuellixSession, UnreadableAndUnwritableFilesAreNamedAndTheSessionGoesOn) {
 
   EXPECT_TRUE(session.press(main, "Recalculate")) << "the session goes on";
   EXPECT_FALSE(::IsWindowEnabled(session.button(main, "Recalculate")));
-  session.quit();
+  driver::press_button(session.button(main, "Quit"));
   EXPECT_EQ(session.process().wait(), 0u);
 }
 

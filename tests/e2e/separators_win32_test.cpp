@@ -12,11 +12,9 @@
 
 #include <shlobj.h>
 
-#include <chrono>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -59,21 +57,16 @@ std::string line_faults(const driver::Image& image, const Line& line) {
 // Waits for the program's window to paint, then checks every line.
 void expect_separators_drawn(const driver::Process& program) {
   HWND window = nullptr;
-  for (int tries = 0; tries < 100 && window == nullptr; ++tries) {
-    window = driver::find_window("ZTWindow", "Separators", program.id());
-    if (window == nullptr) std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  }
+  driver::wait_until([&] { return (window = driver::find_window("ZTWindow", "Separators", program.id())) != nullptr; });
   ASSERT_NE(window, nullptr) << "the window did not appear";
   ::SetForegroundWindow(window);
   ::BringWindowToTop(window);
   const std::uint32_t dark = rgb_of(::GetSysColor(COLOR_BTNSHADOW));
-  driver::Image image;
-  for (int tries = 0; tries < 50; ++tries) {
+  const driver::Image image = driver::capture_client_when(window, [&](const driver::Image& shown) {
+    if (shown.width > 120 && shown.height > 130 && (shown.at(20, 12) & 0xFFFFFF) == dark) return true;
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    image = driver::capture_client(window);
-    if (image.width > 120 && image.height > 130 && (image.at(20, 12) & 0xFFFFFF) == dark) break;
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  }
+    return false;
+  });
   ASSERT_GT(image.width, 120);
   ASSERT_GT(image.height, 130);
   for (const Line& line : lines) EXPECT_EQ(line_faults(image, line), "") << line.what;
