@@ -64,4 +64,14 @@ void pointer_left_controls(ZObject* window) {
   for (const ObjectRef& control : held_controls(window)) exit_if_inside(control.get());
 }
 
+ZObject* cursor_of_control_at(ZObject* window, std::int32_t x, std::int32_t y) {
+  ZObject* cursor = nullptr;
+  for (ZObject* object : window_controls_in_order(window)) {
+    const ControlFields control(object);
+    if (ZObject* own = control.reference(fields::mouse_cursor); own != nullptr && pointer_over(control, x, y))
+      cursor = own;
+  }
+  return cursor;
+}
+
 }  // namespace zrt

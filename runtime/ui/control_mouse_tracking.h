@@ -16,4 +16,8 @@ namespace zrt {
 void track_pointer_over_controls(ZObject* window, std::int32_t x, std::int32_t y);
 void pointer_left_controls(ZObject* window);
 
+// The MouseCursor of the last control in the window's order that the point
+// (client coordinates) is over and that has one; null when none has.
+[[nodiscard]] ZObject* cursor_of_control_at(ZObject* window, std::int32_t x, std::int32_t y);
+
 }  // namespace zrt

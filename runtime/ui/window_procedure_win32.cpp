@@ -10,6 +10,7 @@
 #include "runtime/graphics/cursors_win32.h"
 #include "runtime/graphics/graphics_objects_win32.h"
 #include "runtime/graphics/window_target_win32.h"
+#include "runtime/ui/control_mouse_tracking.h"
 #include "runtime/ui/control_object.h"
 #include "runtime/ui/frame_table.h"
 #include "runtime/ui/menu_events_win32.h"
@@ -176,10 +177,21 @@ void on_tracking_limits(HWND handle, MINMAXINFO& limits) {
   replace(limits.ptMaxTrackSize.y, zif::window_fields::max_height);
 }
 
-// FIXME: the cursor of the control under the pointer, once panes keep one.
+// Over the client area: the cursor of the control under the pointer when it
+// has one, else the window's (the application's cursor goes before both).
+// A control's own cursor ends the processing, or the class cursor of the
+// child window under the pointer would replace it.
 LRESULT on_set_cursor(NativeWindow& native, HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (LOWORD(lparam) == HTCLIENT)
-    ::SetCursor(cursor_over_window(WindowFields(native.window.get()).reference(zif::window_fields::mouse_cursor)));
+  if (LOWORD(lparam) != HTCLIENT) return ::DefWindowProcA(handle, message, wparam, lparam);
+  ZObject* window = native.window.get();
+  POINT pointer{};
+  ::GetCursorPos(&pointer);
+  ::ScreenToClient(handle, &pointer);
+  if (ZObject* control_cursor = cursor_of_control_at(window, pointer.x, pointer.y)) {
+    ::SetCursor(cursor_over_window(control_cursor));
+    return TRUE;
+  }
+  ::SetCursor(cursor_over_window(WindowFields(window).reference(zif::window_fields::mouse_cursor)));
   return ::DefWindowProcA(handle, message, wparam, lparam);
 }
 

@@ -97,4 +97,22 @@ TEST_F(PointerOverControls, AHiddenPaneAndLeavingTheWindowEndWhatThePointerWasOv
   EXPECT_TRUE(raised().empty());
 }
 
+// The cursor over the window is the last control's in the window's order
+// that the pointer is over, shown and has one.
+TEST_F(PointerOverControls, TheCursorIsThatOfTheLastShownControlUnderThePointerThatHasOne) {
+  const auto cursor = [] { return zrt::ObjectRef::adopt(zrt::new_instance(zrt::runtime_class("MouseCursor"))); };
+  const zrt::ObjectRef plot_cursor = cursor();
+  const zrt::ObjectRef label_cursor = cursor();
+  zrt::ControlFields(m_plot).store_reference(zif::control_fields::mouse_cursor, plot_cursor.get());
+  zrt::ControlFields(m_label).store_reference(zif::control_fields::mouse_cursor, label_cursor.get());
+  const struct {
+    std::int32_t x, y;
+    ZObject* expected;
+  } cases[] = {{30, 30, label_cursor.get()}, {90, 50, plot_cursor.get()}, {150, 80, nullptr}, {110, 60, nullptr}};
+  for (const auto& c : cases)
+    EXPECT_EQ(zrt::cursor_of_control_at(m_window, c.x, c.y), c.expected) << c.x << ", " << c.y;
+  pane_of(m_label).shown = false;
+  EXPECT_EQ(zrt::cursor_of_control_at(m_window, 30, 30), plot_cursor.get()) << "a hidden pane is not under the pointer";
+}
+
 }  // namespace

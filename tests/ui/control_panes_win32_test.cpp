@@ -191,6 +191,28 @@ TEST_F(ControlPanes, ACanvasDrawsItsBackdropAtItsTopLeft) {
   EXPECT_NE(image.at(25, 35) & 0xFFFFFF, 0x00FF00u);
 }
 
+// The pointer moved over a button with a MouseCursor shows that cursor, not
+// the button's own class cursor; elsewhere the window's shows.
+TEST_F(ControlPanes, AControlsMouseCursorShowsOverItAndTheWindowsElsewhere) {
+  add_control_classes();
+  const auto main = define(window_class, {{"Visible", "True"}, {"Width", "300"}, {"Height", "200"}},
+                           {{m_button, {{"Name", "Edit"}, {"Caption", "Edit"}, {"Left", "20"}, {"Top", "20"},
+                                        {"Width", "100"}, {"Height", "30"}, {"Visible", "True"}, {"Enabled", "True"}}}});
+  start();
+  const zrt::ObjectRef window = create(main);
+  turn();
+  const zrt::ObjectRef beam = zrt::ObjectRef::adopt(getIBeamCursor());
+  controlMouseCursorSetter(fetch(window, "Edit"), 0, beam.get());
+  const POINT origin = client_origin(handle_of(window));
+  const auto cursor_after_moving_to = [&](int x, int y) {
+    ::SetCursorPos(origin.x + x, origin.y + y);
+    for (int i = 0; i < 20; ++i) turn();
+    return ::GetCursor();
+  };
+  EXPECT_EQ(cursor_after_moving_to(60, 35), ::LoadCursorA(nullptr, IDC_IBEAM));
+  EXPECT_EQ(cursor_after_moving_to(200, 150), ::LoadCursorA(nullptr, IDC_ARROW));
+}
+
 // The tip text of a tool of the window's tool-tip control.
 std::string tip_text(HWND tips, HWND owner, HWND tool, UINT_PTR id) {
   char text[80] = {};
