@@ -141,6 +141,7 @@ bool build_native_window(ZObject* window, WindowKind kind, DefinitionStream& str
   ::InvalidateRect(handle, nullptr, TRUE);
   raise_event(window, "Open");
   // FIXME: let a Backdrop picture prepare itself once pictures exist.
+  if (NativeWindow* still_open = fields_of.native()) request_window_pass(*still_open);
   return true;
 }
 
@@ -190,6 +191,8 @@ void apply_pending_geometry(NativeWindow& native) {
   if ((width_change != 0 || height_change != 0) && moved->size_changed && sized_unhandled) handle_resize(*moved);
   if (NativeWindow* still_open = window_of_handle(handle)) still_open->size_changed = false;
 }
+
+void request_window_pass(NativeWindow& native) { ::PostMessageA(handle_of(native), WM_NULL, 0, 0); }
 
 void run_window_pass() {
   // Resized and Moved handlers may close windows, so the pass walks the

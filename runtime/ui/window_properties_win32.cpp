@@ -79,6 +79,7 @@ void windowPosSetter(ZObject* window, std::int32_t selector, std::int32_t value)
   if (native == nullptr) return;
   native->desired = fields_of.bounds();
   if (position == Position::Width || position == Position::Height) native->size_changed = true;
+  zrt::request_window_pass(*native);
 }
 
 std::int32_t windowPlacementGetter(ZObject* window, std::int32_t) {
