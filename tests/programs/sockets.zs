@@ -69,6 +69,7 @@ Window Talk
     Width = 80
     Height = 24
     Caption = "Start"
+    Enabled = True
     Event Action()
       Dim port As Integer = Val(Mid(Title, 6))
       Server = New Echo
@@ -89,6 +90,7 @@ Window Talk
     Width = 80
     Height = 24
     Caption = "Hang up"
+    Enabled = True
     Event Action()
       Server.Close
     End Event
@@ -102,6 +104,7 @@ Window Talk
     Width = 80
     Height = 24
     Caption = "Again"
+    Enabled = True
     Event Action()
       CallerNotes = ""
       Client.Close
@@ -115,6 +118,7 @@ Window Talk
     Width = 80
     Height = 24
     Caption = "Nowhere"
+    Enabled = True
     Event Action()
       CallerNotes = ""
       Client.Address = "no..such..host"

@@ -45,10 +45,10 @@ struct Running {
   [[nodiscard]] std::string title() const { return driver::window_text(window); }
 
   // Polls the title until it is `expected`; the time it was first seen, or
-  // nothing when it is not within the limit.
+  // nothing when it is not within the limit (stretched on slow machines).
   [[nodiscard]] std::optional<Clock::time_point> wait_for_title(const std::string& expected,
                                                                 milliseconds limit = milliseconds(5000)) const {
-    const auto end = Clock::now() + limit;
+    const auto end = Clock::now() + driver::stretched(limit);
     while (Clock::now() < end) {
       if (title() == expected) return Clock::now();
       std::this_thread::sleep_for(milliseconds(2));

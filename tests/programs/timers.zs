@@ -42,6 +42,7 @@ Window Watch
     Width = 80
     Height = 24
     Caption = "Single"
+    Enabled = True
     Event Action()
       OneShot = Made("single", 500)
       OneShot.Mode = 1
@@ -55,6 +56,7 @@ Window Watch
     Width = 80
     Height = 24
     Caption = "Multiple"
+    Enabled = True
     Event Action()
       Repeating = Made("multiple", 100)
       Repeating.Mode = 2
@@ -68,6 +70,7 @@ Window Watch
     Width = 80
     Height = 24
     Caption = "Slow"
+    Enabled = True
     Event Action()
       Slowly = Made("slow", 5000)
       Slowly.Mode = 2
@@ -81,6 +84,7 @@ Window Watch
     Width = 80
     Height = 24
     Caption = "Shorten"
+    Enabled = True
     Event Action()
       Slowly.Period = 1000
     End Event
@@ -92,6 +96,7 @@ Window Watch
     Width = 80
     Height = 24
     Caption = "Rearm"
+    Enabled = True
     Event Action()
       Slowly.Mode = 2
     End Event
@@ -105,6 +110,7 @@ Window Watch
     Width = 80
     Height = 24
     Caption = "Pair"
+    Enabled = True
     Event Action()
       Dim sum As Integer
       Older = Made("older", 5)
@@ -134,6 +140,7 @@ Window Watch
     Width = 80
     Height = 24
     Caption = "Blink"
+    Enabled = True
     Event Action()
       Blink.Mode = 1
       Title = "blink armed"
@@ -146,6 +153,7 @@ Window Watch
     Width = 80
     Height = 24
     Caption = "Report"
+    Enabled = True
     Event Action()
       Title = "order:" + Order
     End Event
@@ -159,6 +167,7 @@ Window Watch
     Width = 80
     Height = 24
     Caption = "Stop"
+    Enabled = True
     Event Action()
       OneShot = Nil
       Repeating = Nil
