@@ -1,7 +1,7 @@
 ' Two sockets of one program talk over the loopback interface. The test
-' writes a free port into the window's title and presses Start: Server
-' listens there and echoes what it receives, Caller writes before it
-' connects. Each socket notes its events; the title shows both notes.
+' writes a free port into the file port.txt beside the program and presses
+' Start: Server listens there and echoes what it receives, Caller writes
+' before it connects. Each socket notes its events; the title shows both notes.
 Dim CallerNotes As String
 Dim ServerNotes As String
 
@@ -71,7 +71,7 @@ Window Talk
     Caption = "Start"
     Enabled = True
     Event Action()
-      Dim port As Integer = Val(Mid(Title, 6))
+      Dim port As Integer = Val(GetFolderItem("port.txt").OpenAsTextFile().ReadLine())
       Server = New Echo
       Server.Port = port
       Server.Listen

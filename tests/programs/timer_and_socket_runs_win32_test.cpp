@@ -174,7 +174,8 @@ int free_port() {
 TEST(SocketProgram, TwoSocketsTalkOverLoopbackThenLoseTheConnectionAndFindNobody) {
   Running run("sockets");
   ASSERT_NE(run.window, nullptr);
-  driver::set_window_text(run.window, "port " + std::to_string(free_port()));
+  const std::string port = std::to_string(free_port());
+  run.folder.write("port.txt", image_runs::Bytes(port.begin(), port.end()));
   run.press("Start");
   EXPECT_TRUE(run.wait_for_title(
       "connected; sent; events 13 got ping-pong as ping|-pong; / connected from 127.0.0.1; events 5 0; "));
