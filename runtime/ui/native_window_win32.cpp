@@ -7,6 +7,7 @@
 #include "runtime/core/events.h"
 #include "runtime/core/memory.h"
 #include "runtime/core/module_instance.h"
+#include "runtime/ui/frame_table.h"
 #include "runtime/ui/menu_bar.h"
 #include "runtime/ui/menu_events_win32.h"
 #include "runtime/ui/tool_tips_win32.h"
@@ -94,13 +95,25 @@ NativeWindow* attach_native_record(ZObject* window, WindowKind kind, HWND handle
   return native;
 }
 
+// Document windows live on their own: the system would destroy those the
+// closing window owns along with it, so they pass to its own owner first.
+// Other kinds it owns (its dialogs) go with it.
+void hand_on_owned_documents(HWND closing) {
+  const auto next_owner = reinterpret_cast<LONG_PTR>(::GetWindow(closing, GW_OWNER));
+  for (NativeWindow* other = newest_window(); other != nullptr; other = other->next)
+    if (is_document_kind(other->kind) && ::GetWindow(handle_of(*other), GW_OWNER) == closing)
+      ::SetWindowLongPtrA(handle_of(*other), GWLP_HWNDPARENT, next_owner);
+}
+
 // Takes the window off the system and the runtime's lists without events.
 void detach_native_record(NativeWindow& native) {
   HWND handle = handle_of(native);
   ::SetWindowLongPtrA(handle, 0, 0);
   remove_modal(handle);
   remove_window(native);
-  if (!native.destroyed_by_system) ::DestroyWindow(handle);
+  if (native.destroyed_by_system) return;
+  hand_on_owned_documents(handle);
+  ::DestroyWindow(handle);
 }
 
 // Only while the variable still holds this window: the application may

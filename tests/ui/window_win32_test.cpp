@@ -4,6 +4,8 @@
 #include "tests/ui/window_test_support_win32.h"
 #include "runtime/core/message_box.h"
 
+#include <utility>
+
 namespace {
 
 using namespace window_tests;
@@ -305,6 +307,24 @@ TEST_F(WindowTest, ClosingAnOwnerClosesTheWindowsItOwns) {
   EXPECT_EQ(dialog_variable, 0u);
   EXPECT_EQ(document_variable, 0u);
   EXPECT_EQ(std::count(events().begin(), events().end(), "Close"), 2);
+}
+
+// Document windows outlive the document that owns them, and the one after
+// it, whichever closes first.
+TEST_F(WindowTest, ClosingADocumentLeavesTheDocumentsItOwnsOpen) {
+  const auto document = define(window_class, {{"Visible", "True"}});
+  start();
+  zrt::Word variables[3] = {};
+  zrt::ObjectRef first = create(document, &variables[0]);
+  zrt::ObjectRef second = create(document, &variables[1]);
+  const zrt::ObjectRef third = create(document, &variables[2]);
+  ASSERT_EQ(::GetWindow(handle_of(third), GW_OWNER), handle_of(second));
+  RuntimeCloseWindow(std::exchange(second, {}).get());
+  EXPECT_EQ(::GetWindow(handle_of(third), GW_OWNER), handle_of(first)) << "passed to its owner's owner";
+  RuntimeCloseWindow(std::exchange(first, {}).get());
+  EXPECT_TRUE(::IsWindow(handle_of(third)));
+  EXPECT_EQ(zrt::newest_window(), zrt::WindowFields(third.get()).native());
+  EXPECT_NE(variables[2], 0u);
 }
 
 TEST_F(WindowTest, ATruncatedDefinitionGivesNilAndLeavesNothingBehind) {
