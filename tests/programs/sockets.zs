@@ -1,7 +1,7 @@
 ' Two sockets of one program talk over the loopback interface. The test
 ' writes a free port into the file port.txt beside the program and presses
 ' Start: Server listens there and echoes what it receives, Caller writes
-' before it connects. Each socket notes its events; the title shows both notes.
+' once it is connected (connecting empties the buffers). Each socket notes its events; the title shows both notes.
 Dim CallerNotes As String
 Dim ServerNotes As String
 
@@ -24,6 +24,7 @@ End Class
 Class Caller Inherits Socket
   Event Connected()
     Talk.NoteCaller("connected")
+    Write("ping-pong")
   End Event
 
   Event SendComplete()
@@ -76,7 +77,6 @@ Window Talk
       Server.Port = port
       Server.Listen
       Client = New Caller
-      Client.Write("ping-pong")
       Client.Address = "127.0.0.1"
       Client.Port = port
       Client.Connect
