@@ -148,20 +148,14 @@ TEST_F(Cursors, AWindowShowsItsMouseCursorAndTheApplicationsOverIt) {
   const zrt::ObjectRef window = create(main);
   turn();
   const HWND handle = handle_of(window);
-  const POINT origin = client_origin(handle);
-  const auto cursor_after_moving_to = [&](int x, int y) {
-    ::SetCursorPos(origin.x + x, origin.y + y);
-    for (int i = 0; i < 20; ++i) turn();
-    return ::GetCursor();
-  };
-  EXPECT_EQ(cursor_after_moving_to(30, 30), ::LoadCursorA(nullptr, IDC_ARROW));
+  EXPECT_EQ(cursor_after_moving_to(handle, 30, 30), ::LoadCursorA(nullptr, IDC_ARROW));
   const zrt::ObjectRef ibeam = zrt::ObjectRef::adopt(getIBeamCursor());
   formMouseCursorSetter(window.get(), 0, ibeam.get());
   EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_IBEAM)) << "shown at once under the pointer";
-  EXPECT_EQ(cursor_after_moving_to(60, 40), ::LoadCursorA(nullptr, IDC_IBEAM));
+  EXPECT_EQ(cursor_after_moving_to(handle, 60, 40), ::LoadCursorA(nullptr, IDC_IBEAM));
   const zrt::ObjectRef watch = zrt::ObjectRef::adopt(getWatchCursor());
   appMouseCursorSetter(nullptr, 0, watch.get());
-  EXPECT_EQ(cursor_after_moving_to(40, 30), ::LoadCursorA(nullptr, IDC_WAIT));
+  EXPECT_EQ(cursor_after_moving_to(handle, 40, 30), ::LoadCursorA(nullptr, IDC_WAIT));
   appMouseCursorSetter(nullptr, 0, nullptr);
   formMouseCursorSetter(window.get(), 0, nullptr);
 }

@@ -203,14 +203,8 @@ TEST_F(ControlPanes, AControlsMouseCursorShowsOverItAndTheWindowsElsewhere) {
   turn();
   const zrt::ObjectRef beam = zrt::ObjectRef::adopt(getIBeamCursor());
   controlMouseCursorSetter(fetch(window, "Edit"), 0, beam.get());
-  const POINT origin = client_origin(handle_of(window));
-  const auto cursor_after_moving_to = [&](int x, int y) {
-    ::SetCursorPos(origin.x + x, origin.y + y);
-    for (int i = 0; i < 20; ++i) turn();
-    return ::GetCursor();
-  };
-  EXPECT_EQ(cursor_after_moving_to(60, 35), ::LoadCursorA(nullptr, IDC_IBEAM));
-  EXPECT_EQ(cursor_after_moving_to(200, 150), ::LoadCursorA(nullptr, IDC_ARROW));
+  EXPECT_EQ(cursor_after_moving_to(handle_of(window), 60, 35), ::LoadCursorA(nullptr, IDC_IBEAM));
+  EXPECT_EQ(cursor_after_moving_to(handle_of(window), 200, 150), ::LoadCursorA(nullptr, IDC_ARROW));
 }
 
 // The tip text of a tool of the window's tool-tip control.

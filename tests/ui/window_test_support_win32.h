@@ -202,6 +202,15 @@ class WindowTest : public ::testing::Test {
     return origin;
   }
 
+  // The cursor the window shows once the pointer has moved to (x, y) of its
+  // client area and the loop has handled the moves.
+  static HCURSOR cursor_after_moving_to(HWND handle, int x, int y) {
+    const POINT origin = client_origin(handle);
+    driver::move_pointer({origin.x + x, origin.y + y});
+    for (int i = 0; i < 20; ++i) turn();
+    return ::GetCursor();
+  }
+
   static SIZE client_size(HWND handle) {
     RECT client{};
     ::GetClientRect(handle, &client);
