@@ -61,10 +61,6 @@ void press_button(HWND button);
 
 // Posts a key press (down and up) and, for printable keys, the character.
 void send_key(HWND window, WORD virtual_key);
-// Moves the pointer to a point of the screen as the user's mouse would, so
-// the window under it gets the mouse messages and is asked for its cursor
-// (moving it with SetCursorPos does neither under Wine).
-void move_pointer(POINT screen);
 void type_text(HWND window, std::string_view text);
 
 // A message box of the process: waits for it, reads its text, presses the

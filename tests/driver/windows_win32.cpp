@@ -95,18 +95,6 @@ void send_key(HWND window, WORD virtual_key) {
   ::PostMessageA(window, WM_KEYUP, virtual_key, down | 0xC0000000);
 }
 
-void move_pointer(POINT screen) {
-  const auto absolute = [](LONG value, int metric) {
-    return static_cast<LONG>((value * 65535 + (::GetSystemMetrics(metric) - 1) / 2) / (::GetSystemMetrics(metric) - 1));
-  };
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = absolute(screen.x, SM_CXSCREEN);
-  input.mi.dy = absolute(screen.y, SM_CYSCREEN);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  ::SendInput(1, &input, sizeof input);
-}
-
 void type_text(HWND window, std::string_view text) {
   for (char character : text) ::PostMessageA(window, WM_CHAR, static_cast<unsigned char>(character), 1);
 }

@@ -202,12 +202,16 @@ class WindowTest : public ::testing::Test {
     return origin;
   }
 
-  // The cursor the window shows once the pointer has moved to (x, y) of its
-  // client area and the loop has handled the moves.
+  // The cursor the window shows once the pointer is at (x, y) of its client
+  // area: the window under the pointer is asked for its cursor as the system
+  // asks it on a mouse move (under Wine a pointer moved by a program brings
+  // no such request).
   static HCURSOR cursor_after_moving_to(HWND handle, int x, int y) {
     const POINT origin = client_origin(handle);
-    driver::move_pointer({origin.x + x, origin.y + y});
-    for (int i = 0; i < 20; ++i) turn();
+    const POINT pointer{origin.x + x, origin.y + y};
+    ::SetCursorPos(pointer.x, pointer.y);
+    HWND under = ::WindowFromPoint(pointer);
+    ::SendMessageA(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     return ::GetCursor();
   }
 
