@@ -286,9 +286,16 @@ TEST_F(Printing, PageSetupKeepsTheConfirmedChoiceAndACancelLeavesItAlone) {
   keep_pdf(wait_for_pdf(start), "kept_setup", printed_from_corner(1, false));
 }
 
-// Last: a program that finds no CUPS server takes the printers away from
-// the prefix's printer list until the next program finds the server again.
+// Last: the prefix's printer list is emptied and the program finds no CUPS
+// server to fill it again (Wine keeps the printers it once found when the
+// server is gone); the next program that finds the server adds them again.
 TEST_F(Printing, WithoutAnyPrinterBothWaysGiveNilAtOnceAndSilently) {
+  HKEY printers = nullptr;
+  ASSERT_EQ(::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Print\\Printers", 0,
+                            KEY_ALL_ACCESS, &printers),
+            ERROR_SUCCESS);
+  ::RegDeleteTreeA(printers, nullptr);
+  ::RegCloseKey(printers);
   const std::string server = environment("CUPS_SERVER");
   ::SetEnvironmentVariableA("CUPS_SERVER", (server + ".absent").c_str());
   RunFolder folder("no_printer");
