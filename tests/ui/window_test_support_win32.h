@@ -10,6 +10,7 @@
 #include "runtime/core/class_table.h"
 #include "runtime/core/event_loop.h"
 #include "runtime/core/exceptions.h"
+#include "runtime/core/message_box.h"
 #include "runtime/core/memory.h"
 #include "runtime/core/module_instance.h"
 #include "runtime/core/objects.h"
@@ -38,6 +39,18 @@ namespace window_tests {
 inline std::vector<std::string>& events() {
   static std::vector<std::string> log;
   return log;
+}
+
+// The texts of the message boxes the runtime showed; each is answered OK at
+// once, so no test waits for a person.
+inline std::vector<std::string>& shown_messages() {
+  static std::vector<std::string> texts;
+  return texts;
+}
+
+inline int answer_message_box(zrt::WindowHandle, std::string_view text, std::string_view, unsigned) {
+  shown_messages().emplace_back(text);
+  return IDOK;
 }
 
 // Answers of the Boolean events and work a test wants done inside a handler.
@@ -112,11 +125,14 @@ class WindowTest : public ::testing::Test {
     m_strings = zrt::live_string_count();
     m_bytes = zrt::live_bytes();
     events().clear();
+    shown_messages().clear();
     script() = HandlerScript{};
     zrt::set_module_instance(::GetModuleHandleA(nullptr));
+    m_previous_answerer = zrt::set_message_box_answerer(&answer_message_box);
   }
 
   void TearDown() override {
+    zrt::set_message_box_answerer(m_previous_answerer);
     while (zrt::NativeWindow* native = zrt::newest_window()) zrt::close_native_window(*native);
     zrt::destroy_remaining_windows();
     zrt::reset_application_state();
@@ -222,6 +238,7 @@ class WindowTest : public ::testing::Test {
   }
 
   object_tests::ImageDataBuilder m_image;
+  zrt::MessageBoxAnswerer m_previous_answerer = nullptr;
 
  private:
   // A settings stream for multiple-document mode with the frame title "Frame".

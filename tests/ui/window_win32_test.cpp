@@ -63,6 +63,8 @@ TEST_F(WindowTest, AFrameOutsideTheTableGivesNilAndLeavesTheVariableNil) {
   EXPECT_EQ(create(odd, &variable).get(), nullptr);
   EXPECT_EQ(variable, 0u);
   EXPECT_EQ(zrt::newest_window(), nullptr);
+  ASSERT_EQ(shown_messages().size(), 1u) << "the definition's fault is shown once";
+  EXPECT_NE(shown_messages()[0].find("Frame 9 names no frame"), std::string::npos) << shown_messages()[0];
 }
 
 TEST_F(WindowTest, ADefinitionOfAClassThatIsNoWindowGivesNil) {
