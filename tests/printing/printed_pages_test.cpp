@@ -123,7 +123,9 @@ TEST(PrintedPages, EachPageHasTheInchLongLineAnInchFromThePrintableCorner) {
       ASSERT_TRUE(raster) << "pdftoppm gave no image";
       const InkRun line = longest_run_near(*raster, printed.top + 72);
       EXPECT_NEAR(line.start, printed.left + 72, 1);
-      EXPECT_NEAR(line.length, 72, 1);
+      // The pen is a point wide and the printer's driver strokes it with caps
+      // that reach past the ends, and the rendering rounds to whole points.
+      EXPECT_NEAR(line.length, 72, 2);
       // The text's baseline lies two inches below the line, 24 points high.
       const int ink = dark_pixels_in(*raster, printed.left + 72, printed.top + 216 - 24, 144, 30);
       if (printed.text && page == 1) {
