@@ -185,6 +185,7 @@ class MessageBoxAnswerer {
 
 TEST_F(EventLoop, AMessageBoxBeforeAnyWindowHasNoOwnerAndTheCaptionMessage) {
   start();
+  zrt::set_message_box_answerer(nullptr);  // the system's own box, which the fixture answers otherwise
   MessageBoxAnswerer answerer;
   const zrt::StringRef text = zrt::StringRef::adopt(zrt::make_string("No file"));
   RuntimeMsgBox(text.get());
@@ -199,6 +200,7 @@ TEST_F(EventLoop, AMessageBoxIsOwnedByTheDocumentWindow) {
   start();
   const zrt::ObjectRef window = create(main);
   turn();
+  zrt::set_message_box_answerer(nullptr);
   MessageBoxAnswerer answerer;
   RuntimeMsgBox(nullptr);
   EXPECT_EQ(answerer.seen().owner, handle_of(window));

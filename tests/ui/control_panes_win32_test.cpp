@@ -139,6 +139,7 @@ TEST_F(ControlPanes, AKindDrawnFromOutsideIsDrawnWhenItsWindowPaints) {
       .class_name = "Separator", .make_pane = &zrt::make_drawn_pane, .draw = &record_drawing, .data = data};
   zrt::register_control_kind(zrt::class_at_index(rect_control), drawn);
   const zrt::ObjectRef window = create(main);
+  turn();  // the window shows in the loop's turn, and only a shown window paints
   events().clear();
   ::RedrawWindow(handle_of(window), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   zrt::forget_registered_control_kinds();
