@@ -325,9 +325,8 @@ TEST(QuellixSession, PlotWindowsOutliveEachOtherAndTheMainWindow) {
   EXPECT_FALSE(session.process().wait(std::chrono::milliseconds(500)).has_value()) << "the program ended";
   EXPECT_EQ(session.save(second, "Save Data", folder + "/fresh.tab"), "");
   EXPECT_NE(::GetFileAttributesA(windows_path(folder + "/fresh.tab").c_str()), INVALID_FILE_ATTRIBUTES);
-  // The fresh window shows in the loop's next turn, which may come after the
-  // save has settled: the handler's background calls answer the settling
-  // message early.
+  // The fresh window shows in the loop's next turn, which need not have come
+  // when the save has settled.
   EXPECT_TRUE(driver::wait_until([&] { return driver::find_window("", "Quellix 1.0", session.id()) != nullptr; }))
       << "no fresh main window";
   ::PostMessageA(second, WM_CLOSE, 0, 0);
