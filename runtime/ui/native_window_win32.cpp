@@ -154,10 +154,7 @@ bool build_native_window(ZObject* window, WindowKind kind, DefinitionStream& str
   ::InvalidateRect(handle, nullptr, TRUE);
   raise_event(window, "Open");
   // FIXME: let a Backdrop picture prepare itself once pictures exist.
-  // Shown at once rather than in the next turn: a handler that makes a
-  // window and then opens a dialog would otherwise give the dialog a hidden
-  // owner and leave the window hidden while the dialog asks.
-  if (NativeWindow* still_open = fields_of.native()) pass_window(*still_open);
+  if (NativeWindow* still_open = fields_of.native()) request_window_pass(*still_open);
   return true;
 }
 
@@ -208,15 +205,6 @@ void apply_pending_geometry(NativeWindow& native) {
   if (NativeWindow* still_open = window_of_handle(handle)) still_open->size_changed = false;
 }
 
-void pass_window(NativeWindow& native) {
-  const ObjectRef window = native.window;
-  apply_pending_geometry(native);
-  // The geometry's handlers may have closed the window.
-  NativeWindow* still_open = WindowFields(window.get()).native();
-  if (still_open != nullptr && still_open->shown && !::IsWindowVisible(handle_of(*still_open)))
-    ::ShowWindow(handle_of(*still_open), SW_SHOW);
-}
-
 void request_window_pass(NativeWindow& native) { ::PostMessageA(handle_of(native), WM_NULL, 0, 0); }
 
 void run_window_pass() {
@@ -224,8 +212,11 @@ void run_window_pass() {
   // window objects it found first and asks each for its native window again.
   std::vector<ObjectRef> windows;
   for (NativeWindow* native = newest_window(); native != nullptr; native = native->next) windows.push_back(native->window);
-  for (const ObjectRef& window : windows)
-    if (NativeWindow* native = WindowFields(window.get()).native()) pass_window(*native);
+  for (const ObjectRef& window : windows) {
+    if (NativeWindow* native = WindowFields(window.get()).native()) apply_pending_geometry(*native);
+    NativeWindow* native = WindowFields(window.get()).native();
+    if (native != nullptr && native->shown && !::IsWindowVisible(handle_of(*native))) ::ShowWindow(handle_of(*native), SW_SHOW);
+  }
 }
 
 void handle_resize(NativeWindow& native) {

@@ -28,14 +28,12 @@ void hide_native_window(NativeWindow& native);
 // Moves and sizes the system window to the desired client rectangle when
 // they differ; a size set through Width or Height runs the resize handling.
 void apply_pending_geometry(NativeWindow& native);
-// One window's part of the window pass: pending geometry, then showing.
-void pass_window(NativeWindow& native);
 // For every open window, newest first: pending geometry, then showing.
 void run_window_pass();
 // Makes sure the event loop turns soon, and with it the window pass, even
-// when no input comes: a window moved by a handler that runs inside the wait
-// for a message (a message sent from another thread) would otherwise stay
-// unmoved until the next input.
+// when no input comes: a window made or moved by a handler that runs inside
+// the wait for a message (a message sent from another thread) would otherwise
+// stay hidden or unmoved until the next input.
 void request_window_pass(NativeWindow& native);
 
 // Resize handling: new bounds, control layout by the change against the

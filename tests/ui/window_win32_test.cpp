@@ -26,7 +26,9 @@ TEST_F(WindowTest, FrameZeroWithPlacementZeroHasItsClientAreaAtTenFifty) {
   EXPECT_EQ(origin.x, 10);
   EXPECT_EQ(origin.y, 50);
   EXPECT_EQ(events(), std::vector<std::string>{"Open"});
-  EXPECT_TRUE(::IsWindowVisible(handle)) << "shown before the call returns, not in the next turn of the loop";
+  EXPECT_FALSE(::IsWindowVisible(handle)) << "showing waits for the next turn of the loop";
+  turn();
+  EXPECT_TRUE(::IsWindowVisible(handle));
   char title[16] = {};
   ::GetWindowTextA(handle, title, sizeof title);
   EXPECT_STREQ(title, "Main");
