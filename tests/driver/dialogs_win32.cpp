@@ -2,7 +2,6 @@
 // Both are dialogs of class "#32770": a message box shows its text in a
 // "Static" child, a file dialog has its file-name box as control 1148 and
 // its file-type box as control 1136.
-#include <thread>
 
 #include "tests/driver/gui_driver.h"
 
@@ -35,20 +34,19 @@ BOOL CALLBACK visit_dialog(HWND window, LPARAM context) {
 }
 
 HWND wait_for_dialog(DWORD process_id, bool want_file_dialog, Timeout timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + stretched(timeout);
-  for (;;) {
-    DialogSearch search{process_id, want_file_dialog};
-    ::EnumWindows(visit_dialog, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
-    if (std::chrono::steady_clock::now() >= deadline) return nullptr;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
+  HWND found = nullptr;
+  wait_until(
+      [&] {
+        DialogSearch search{process_id, want_file_dialog};
+        ::EnumWindows(visit_dialog, reinterpret_cast<LPARAM>(&search));
+        return (found = search.found) != nullptr;
+      },
+      timeout);
+  return found;
 }
 
 void wait_until_closed(HWND window, Timeout timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + stretched(timeout);
-  while (::IsWindow(window) && ::IsWindowVisible(window) && std::chrono::steady_clock::now() < deadline)
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  wait_until([&] { return !::IsWindow(window) || !::IsWindowVisible(window); }, timeout);
 }
 
 std::string narrow(const std::wstring& wide) {

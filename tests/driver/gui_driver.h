@@ -27,14 +27,14 @@ inline constexpr Timeout k_default_timeout = std::chrono::seconds(10);
 // such as an emulated one. Every wait of the driver goes through it.
 [[nodiscard]] Timeout stretched(Timeout timeout);
 
-// Asks `ready` every 50 ms until it answers true or the (stretched) timeout
-// has passed; whether it did.
+// Asks `ready` every 20 ms until it answers true or the (stretched) timeout
+// has passed; whether it did. Every wait of the driver is one of these.
 template <typename Ready>
 bool wait_until(Ready ready, Timeout timeout = k_default_timeout) {
   const auto end = std::chrono::steady_clock::now() + stretched(timeout);
   while (!ready()) {
     if (std::chrono::steady_clock::now() >= end) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
   return true;
 }

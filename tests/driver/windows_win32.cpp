@@ -1,5 +1,4 @@
 // Finding windows, reading and setting their texts, clicks and keys.
-#include <thread>
 
 #include "tests/driver/gui_driver.h"
 
@@ -42,12 +41,9 @@ HWND find_window(std::string_view wanted_class, std::string_view title, DWORD pr
 }
 
 HWND wait_for_window(std::string_view wanted_class, std::string_view title, Timeout timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + stretched(timeout);
-  for (;;) {
-    if (HWND window = find_window(wanted_class, title)) return window;
-    if (std::chrono::steady_clock::now() >= deadline) return nullptr;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
+  HWND window = nullptr;
+  wait_until([&] { return (window = find_window(wanted_class, title)) != nullptr; }, timeout);
+  return window;
 }
 
 std::vector<HWND> child_windows(HWND parent) {

@@ -73,9 +73,8 @@ TEST(DamagedProgram, EachEndsWithOneMessageOrRunsNeverFaultsOrHangs) {
     for (int i = 0; i < k_side_by_side; ++i) {
       folders.push_back(std::make_unique<RunFolder>(std::to_string(i)));
       folders.back()->write("strings.exe", damaged(program, words, random));
-      // Started directly: a copy the system refuses to start is an expected ending here.
-      const RunFolder& folder = *folders.back();
-      processes.push_back(std::make_unique<driver::Process>('"' + folder.path("strings.exe") + '"', folder.path()));
+      // A copy the system refuses to start is an expected ending here.
+      processes.push_back(folders.back()->launch("strings.exe"));
     }
     for (int i = 0; i < k_side_by_side; ++i) {
       const bool started = processes[i]->started();

@@ -66,7 +66,9 @@ class RunFolder {
   std::string path(const std::string& name = "") const { return m_folder.path(name); }
 
   // Starts `program` of this folder with the folder as its current
-  // directory.
+  // directory; `launch` leaves it to the caller whether the system may
+  // refuse to start it, `start` expects it to start.
+  [[nodiscard]] std::unique_ptr<driver::Process> launch(const std::string& program) const;
   [[nodiscard]] std::unique_ptr<driver::Process> start(const std::string& program) const;
   // Waits for one message box of the started program, reads it and
   // presses OK; nothing when no box appears.

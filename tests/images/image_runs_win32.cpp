@@ -105,8 +105,12 @@ void RunFolder::write_development_files(const Segments& segments) const {
   write("data2.dat", segments.data2);
 }
 
+std::unique_ptr<driver::Process> RunFolder::launch(const std::string& program) const {
+  return std::make_unique<driver::Process>('"' + path(program) + '"', path());
+}
+
 std::unique_ptr<driver::Process> RunFolder::start(const std::string& program) const {
-  auto process = std::make_unique<driver::Process>('"' + path(program) + '"', path());
+  auto process = launch(program);
   EXPECT_TRUE(process->started()) << "cannot start " << path(program);
   return process;
 }

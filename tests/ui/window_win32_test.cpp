@@ -337,17 +337,9 @@ TEST_F(WindowTest, ATruncatedDefinitionGivesNilAndLeavesNothingBehind) {
   zrt::Word variable = 0;
   // A definition outside the image data cannot be read at all; the user is
   // told so.
-  static std::vector<std::string> shown;
-  shown.clear();
-  const zrt::MessageBoxAnswerer previous =
-      zrt::set_message_box_answerer([](zrt::WindowHandle, std::string_view text, std::string_view, unsigned) {
-        shown.emplace_back(text);
-        return IDOK;
-      });
   EXPECT_EQ(RuntimeCreateWindow(reinterpret_cast<void*>(0x10), &variable), nullptr);
-  zrt::set_message_box_answerer(previous);
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0].rfind("window definition at ", 0), 0u) << shown[0];
+  ASSERT_EQ(shown_messages().size(), 1u);
+  EXPECT_EQ(shown_messages()[0].rfind("window definition at ", 0), 0u) << shown_messages()[0];
   const zrt::WindowCreation made =
       zrt::create_window(std::span(stored).subspan(4), &variable, zrt::screen_size(), &zrt::build_native_window);
   EXPECT_EQ(made.window, nullptr);
