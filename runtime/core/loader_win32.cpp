@@ -7,6 +7,7 @@
 #include "runtime/core/export_table.h"
 #include "runtime/core/runtime_message.h"
 #include "runtime/core/module_instance.h"
+#include "runtime/interface/image_format.h"
 
 #include <windows.h>
 
@@ -15,8 +16,6 @@
 namespace zrt {
 namespace {
 
-constexpr WORD k_pickle_id = 101;
-constexpr char k_pickle_type[] = "PICKLE";
 // The longest executable path the loader accepts, terminator included.
 constexpr DWORD k_max_path = 512;
 
@@ -29,7 +28,7 @@ HMODULE own_module() { return static_cast<HMODULE>(module_instance()); }
 class SystemLoader : public LoaderPlatform {
  public:
   std::span<const std::uint8_t> pickle_resource() override {
-    HRSRC found = ::FindResourceA(own_module(), MAKEINTRESOURCEA(k_pickle_id), k_pickle_type);
+    HRSRC found = ::FindResourceA(own_module(), MAKEINTRESOURCEA(zif::image_format::pickle_id), zif::image_format::pickle_type);
     if (found == nullptr) return {};
     HGLOBAL loaded = ::LoadResource(own_module(), found);
     const void* bytes = loaded != nullptr ? ::LockResource(loaded) : nullptr;
