@@ -12,22 +12,16 @@
 
 namespace zif {
 
-// The runtime class of that name; null when no runtime class has it.
-constexpr const ClassDecl* find_runtime_class(std::string_view name) {
-  const ClassDecl* found = nullptr;
-  for_each_runtime_class([&](const ClassDecl& declared) {
-    if (declared.name == name) found = &declared;
-  });
-  return found;
-}
-
-// True when the runtime class or one of its superclasses declares the event.
+// True when the runtime class or one of its superclasses declares the event;
+// false for a name no runtime class has.
 constexpr bool class_declares_event(std::string_view class_name, std::string_view event) {
-  for (const ClassDecl* declared = find_runtime_class(class_name); declared != nullptr;
-       declared = find_runtime_class(declared->superclass))
-    for (const EventDecl& candidate : declared->events)
-      if (candidate.name == event) return true;
-  return false;
+  bool declares = false;
+  for_each_runtime_class([&](const ClassDecl& declared) {
+    if (declared.name != class_name) return;
+    for (const EventDecl& candidate : declared.events) declares |= candidate.name == event;
+    if (!declares && !declared.superclass.empty()) declares = class_declares_event(declared.superclass, event);
+  });
+  return declares;
 }
 
 // Classes is one class name, or several joined by '|' ("Window|Listbox")
