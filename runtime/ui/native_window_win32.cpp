@@ -87,7 +87,8 @@ NativeWindow* attach_native_record(ZObject* window, WindowKind kind, HWND handle
   native->instance_variable = variable;
   native->holds_menu_bar = has_menu_bar() && ::GetMenu(handle) == reinterpret_cast<HMENU>(menu_bar_handle());
   ::SetWindowLongPtrA(handle, 0, reinterpret_cast<LONG_PTR>(native));
-  // FIXME: register a drop target for the window once drag and drop exists.
+  // FIXME: register an OLE drop target for the window (RegisterDragDrop);
+  // what it receives goes to the application through queue_drop.
   if (is_modal_kind(kind)) push_modal(handle);
   insert_window(*native);
   native->window = ObjectRef::share(window);
@@ -153,7 +154,8 @@ bool build_native_window(ZObject* window, WindowKind kind, DefinitionStream& str
   open_window_controls(window);
   ::InvalidateRect(handle, nullptr, TRUE);
   raise_event(window, {"Window", "Open"});
-  // FIXME: let a Backdrop picture prepare itself once pictures exist.
+  // A Backdrop needs no preparing: a picture keeps its bitmap ready, and
+  // painting draws it as it is.
   if (NativeWindow* still_open = fields_of.native()) request_window_pass(*still_open);
   return true;
 }

@@ -5,7 +5,7 @@
 #include "runtime/core/events.h"
 #include "runtime/core/exceptions.h"
 #include "runtime/core/native_lifecycle.h"
-#include "runtime/core/tick_clock.h"
+#include "runtime/core/system_queries.h"
 
 namespace zrt {
 namespace {

@@ -85,7 +85,8 @@ void on_activation(HWND handle, bool active) {
 void on_paint(HWND handle) {
   PAINTSTRUCT paint{};
   HDC context = ::BeginPaint(handle, &paint);
-  // FIXME: select the runtime palette once the screen part provides one.
+  // The runtime keeps no palette of its own: it draws in true colour, and on
+  // a display of 256 colours or fewer GDI matches each colour to the system's.
   ::SetTextAlign(context, TA_BASELINE);
   if (NativeWindow* native = record_of(handle)) {
     // The graphics draws into the window in the application's default
@@ -202,8 +203,9 @@ const CurrentMessage& current_message() { return g_current; }
 
 LRESULT CALLBACK top_level_window_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
   record_current_message(handle, message, wparam, lparam);
-  // FIXME: give the message to the window's plug-in controls once plug-ins
-  // exist.
+  // Plug-in controls are not given the message: their behaviour table
+  // (ControlBehaviour) has only initialise and draw, no operation that takes
+  // a window message.
   if (route_control_notification(message, wparam, lparam)) return 0;
   NativeWindow* native = record_of(handle);
   if (native == nullptr) return ::DefWindowProcA(handle, message, wparam, lparam);
@@ -231,9 +233,8 @@ LRESULT CALLBACK top_level_window_procedure(HWND handle, UINT message, WPARAM wp
       // Commands of controls were routed above; what is left comes from a menu.
       if (HIWORD(wparam) == 0 && lparam == 0 && choose_menu_command(LOWORD(wparam))) return 0;
       break;
-    // FIXME: WM_CTLCOLOREDIT and WM_CTLCOLORSTATIC give the panes' own
-    // colours, WM_QUERYNEWPALETTE realises the runtime palette, once panes
-    // and the palette exist.
+    // The panes paint their own text and background, so WM_CTLCOLOR* keep the
+    // system's answer; WM_QUERYNEWPALETTE has none to realise (see on_paint).
     default: break;
   }
   return ::DefWindowProcA(handle, message, wparam, lparam);
