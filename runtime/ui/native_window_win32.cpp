@@ -153,7 +153,7 @@ bool build_native_window(ZObject* window, WindowKind kind, DefinitionStream& str
   show_window_tool_tip(native);
   open_window_controls(window);
   ::InvalidateRect(handle, nullptr, TRUE);
-  raise_event(window, "Open");
+  raise_event(window, {"Window", "Open"});
   // A Backdrop needs no preparing: a picture keeps its bitmap ready, and
   // painting draws it as it is.
   if (NativeWindow* still_open = fields_of.native()) request_window_pass(*still_open);
@@ -167,7 +167,7 @@ void close_native_window(NativeWindow& native) {
   // held the last reference the application had.
   const ObjectRef window = ObjectRef::share(native.window.get());
   close_window_controls(window.get());
-  raise_event(window.get(), "Close");
+  raise_event(window.get(), {"Window", "Close"});
   if (native.holds_menu_bar) ::SetMenu(handle_of(native), nullptr);
   detach_native_record(native);
   clear_instance_variable(native);
@@ -231,7 +231,7 @@ void handle_resize(NativeWindow& native) {
   // would undo it.
   native.desired = now;
   lay_out_window_controls(window.object(), now.width() - last.width(), now.height() - last.height());
-  raise_event(window.object(), "Resized");
+  raise_event(window.object(), {"Window", "Resized"});
 }
 
 void set_native_background(NativeWindow& native, std::uint32_t color) {
