@@ -4,6 +4,7 @@
 #include "compiler/codegen_internal.h"
 #include "compiler/codegen_routines.h"
 #include "compiler/names.h"
+#include "compiler/object_linker.h"
 
 namespace zc {
 
@@ -92,12 +93,13 @@ void CodeGenerator::generate_entry() {
     for (const DefaultWindowDecl& window : unit.default_windows)
       if (!default_window && window.symbol) default_window = &window;
   m_class = nullptr;
-  m_out.emit(".globl _zoltic_entry");
-  generate_function({"_zoltic_entry", nullptr, nullptr, false, 0, [&] {
+  const std::string entry(zlink::k_entry_symbol);
+  m_out.emit(".globl " + entry);
+  generate_function({entry, nullptr, nullptr, false, 0, [&] {
                        m_out.push(m_has_plugins ? "$zplugin_0" : "$0");
                        call_routine(routines::install_plugins);
                        m_out.drop(1);
-                       m_out.push("$_zoltic_app");
+                       m_out.push("$" + std::string(zlink::k_application_symbol));
                        call_routine(routines::init);
                        m_out.drop(1);
                        if (default_window) implicit_instance(*default_window->symbol->class_info);

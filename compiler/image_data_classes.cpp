@@ -7,6 +7,7 @@
 
 #include "compiler/codegen_internal.h"
 #include "compiler/names.h"
+#include "compiler/object_linker.h"
 #include "runtime/interface/image_format.h"
 
 namespace zc {
@@ -131,8 +132,9 @@ void CodeGenerator::append_members(const ClassInfo& info, std::vector<std::strin
 
 void CodeGenerator::write_application_descriptor() {
   m_out.emit(".balign 4");
-  m_out.emit(".globl _zoltic_app");
-  m_out.label("_zoltic_app");
+  const std::string application(zlink::k_application_symbol);
+  m_out.emit(".globl " + application);
+  m_out.label(application);
   std::vector<std::string> fields{std::to_string(m_layout.class_table().size())};
   for (std::size_t index = 0; index < m_layout.class_table().size(); ++index)
     fields.push_back(class_descriptor_label(static_cast<int>(index)));

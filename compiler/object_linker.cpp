@@ -4,6 +4,7 @@
 #include "compiler/object_linker.h"
 
 #include "compiler/text_format.h"
+#include "runtime/interface/image_format.h"
 
 #include <optional>
 #include <string>
@@ -11,8 +12,6 @@
 
 namespace zlink {
 namespace {
-
-constexpr std::uint8_t k_call_opcode = 0xE8;
 
 enum class Area { dropped, code, data };
 
@@ -122,7 +121,7 @@ class Linker {
   void link_relative(const Site& site, const std::optional<Placement>& target) {
     if (!target) {
       const bool is_call = site.place.area == Area::code && site.offset > 0 &&
-                           site.section.bytes[site.offset - 1] == k_call_opcode && site.addend() == 0;
+                           site.section.bytes[site.offset - 1] == zif::image_format::call_opcode && site.addend() == 0;
       if (!is_call) {
         throw LinkError(text::format("{}: reference to undefined symbol '{}' is not a plain 5-byte "
                                     "E8 call", site.at, site.symbol.name));

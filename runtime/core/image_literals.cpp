@@ -1,6 +1,7 @@
 // Literal string records of the image.
 #include "runtime/core/image_literals.h"
 
+#include "runtime/core/strings.h"
 #include "runtime/interface/image_format.h"
 
 #include <cstdio>
@@ -8,8 +9,14 @@
 
 namespace zrt {
 
+// Compiled code uses a literal string as a string of the runtime's.
+using zif::image_format::LiteralString;
+static_assert(sizeof(void*) != 4 || (sizeof(ZString) == sizeof(LiteralString) &&
+                                     offsetof(ZString, buffer) == offsetof(LiteralString, buffer) &&
+                                     offsetof(ZString, length) == offsetof(LiteralString, length)),
+              "a literal string of the image is laid out as a runtime string");
+
 std::optional<std::string> read_literal_string(const MemoryView& memory, Address record) {
-  using zif::image_format::LiteralString;
   const auto buffer = memory.word_at(record + offsetof(LiteralString, buffer));
   const auto length = memory.word_at(record + offsetof(LiteralString, length));
   if (!buffer || !length || *length < 1 || *length > 0xFFFFFFFEu - *buffer) return std::nullopt;

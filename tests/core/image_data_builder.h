@@ -6,6 +6,7 @@
 
 #include "runtime/core/checked_memory.h"
 #include "runtime/core/image_bases.h"
+#include "runtime/interface/image_format.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -17,7 +18,7 @@
 
 namespace object_tests {
 
-constexpr std::uint32_t no_superclass = 0xFFFFFFFF;
+using zif::image_format::no_superclass;
 
 struct ClassDescription {
   std::uint32_t size = 24;
@@ -31,7 +32,7 @@ struct ClassDescription {
   std::vector<std::pair<std::string, std::uint32_t>> methods;  // routine ignored for interfaces
   std::vector<std::tuple<std::string, std::uint32_t, std::uint32_t>> handlers;  // name, routine, key
   std::vector<std::pair<std::string, std::uint32_t>> constants;
-  std::uint32_t table_word = 1;
+  std::uint32_t table_word = zif::image_format::table_word;
   std::vector<std::uint32_t> virtual_table{0};
 };
 
@@ -83,12 +84,12 @@ class ImageDataBuilder {
     m_bytes.push_back(0);
     align();
     const auto length = static_cast<std::uint32_t>(text.size());
-    return words({1, buffer, length, length});
+    return words({zif::image_format::literal_references, buffer, length, length});
   }
 
   zrt::Address runtime_class_reference(std::string_view name) {
     const zrt::Address name_record = literal(name);
-    return words({1, name_record});
+    return words({zif::image_format::class_kind::runtime, name_record});
   }
 
   zrt::Address class_descriptor(const ClassDescription& description) {
@@ -98,7 +99,8 @@ class ImageDataBuilder {
     for (const auto& handler : description.handlers) handler_names.push_back(literal(std::get<0>(handler)));
     for (const auto& constant : description.constants) constant_names.push_back(literal(constant.first));
 
-    const zrt::Address at = words({0, description.size, name, description.superclass, description.has_lifecycle ? 1u : 0u});
+    const zrt::Address at = words({zif::image_format::class_kind::program, description.size, name,
+                                   description.superclass, description.has_lifecycle ? 1u : 0u});
     if (description.has_lifecycle) words({description.constructor, description.destructor});
     word(description.is_interface ? 1 : 0);
     word(static_cast<std::uint32_t>(description.interfaces.size()));

@@ -2,6 +2,8 @@
 // in a scratch folder under the driver.
 #include "tests/images/image_runs.h"
 
+#include "runtime/interface/image_format.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -12,10 +14,7 @@
 namespace image_runs {
 namespace {
 
-constexpr std::uint8_t k_import_record = 0x01;
-constexpr std::uint8_t k_code_pointer_record = 0x02;
-constexpr std::size_t k_import_fixed_size = 6;
-constexpr std::size_t k_code_pointer_size = 5;
+namespace format = zif::image_format;
 
 // How long a run may take; a program that waits longer is stuck on
 // something nobody answers.
@@ -25,13 +24,13 @@ constexpr driver::Timeout k_run_timeout = std::chrono::seconds(20);
 template <typename Visit>
 void each_import(const Bytes& code2, Visit visit) {
   for (std::size_t position = 0; position < code2.size();) {
-    if (code2[position] == k_import_record && position + k_import_fixed_size <= code2.size()) {
+    if (code2[position] == format::code2_record::import && position + format::import_record_fixed_size <= code2.size()) {
       const std::size_t length = code2[position + 5];
-      visit(position, std::string(code2.begin() + static_cast<std::ptrdiff_t>(position + k_import_fixed_size),
-                                  code2.begin() + static_cast<std::ptrdiff_t>(position + k_import_fixed_size + length)));
-      position += k_import_fixed_size + length;
+      visit(position, std::string(code2.begin() + static_cast<std::ptrdiff_t>(position + format::import_record_fixed_size),
+                                  code2.begin() + static_cast<std::ptrdiff_t>(position + format::import_record_fixed_size + length)));
+      position += format::import_record_fixed_size + length;
     } else {
-      position += code2[position] == k_code_pointer_record ? k_code_pointer_size : 1;
+      position += code2[position] == format::code2_record::code_pointer ? format::code_pointer_record_size : 1;
     }
   }
 }
