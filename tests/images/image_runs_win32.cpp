@@ -78,7 +78,7 @@ void rename_in_imports(Bytes& code2, const std::string& from, const std::string&
   each_import(code2, [&](std::size_t position, const std::string& import) {
     const std::size_t at = import.find(from);
     if (at == std::string::npos) return;
-    std::copy(to.begin(), to.end(), code2.begin() + static_cast<std::ptrdiff_t>(position + k_import_fixed_size + at));
+    std::copy(to.begin(), to.end(), code2.begin() + static_cast<std::ptrdiff_t>(position + format::import_record_fixed_size + at));
   });
 }
 
