@@ -15,7 +15,7 @@
 #include "runtime/core/plugin_registry.h"
 #include "runtime/core/runtime_init.h"
 #include "runtime/core/runtime_message.h"
-#include "runtime/core/tick_clock.h"
+#include "runtime/core/system_queries.h"
 #include "runtime/interface/exports.h"
 #include "runtime/net/socket_connection_win32.h"
 #include "runtime/net/socket_object.h"

@@ -29,7 +29,7 @@ void create_application_object() {
   if (record == nullptr) record = &runtime_class("Application");
   ApplicationState& state = application_state();
   state.application = ObjectRef::adopt(new_instance(*record));
-  raise_event(state.application.get(), "Open");
+  raise_event(state.application.get(), {"Application", "Open"});
 }
 
 std::string message_box_caption() {

@@ -1,7 +1,7 @@
 // The character model: which bytes begin a double-byte character, and how
 // single-byte characters change case and count as white space. It is a plain
 // value, so the text routines run the same against any code page; the
-// process's own model is built once in system_character_model.cpp.
+// process's own model is built once, on first use, from the system's tables.
 #pragma once
 
 #include <array>
@@ -67,5 +67,14 @@ class CharacterModel {
   CharacterTables m_tables;
   bool m_double_byte;
 };
+
+// The model of the system the runtime runs on: built from
+// query_system_character_tables on first use and kept for the life of the
+// process.
+[[nodiscard]] const CharacterModel& system_character_model();
+
+// A single-byte Western model shaped like Windows code page 1252: the model
+// where there is no system to ask, and a fixed model for tests.
+[[nodiscard]] CharacterTables western_character_tables();
 
 }  // namespace zrt

@@ -9,18 +9,18 @@
 
 namespace zrt {
 
-CodeAddress event_handler(const ZObject* object, std::string_view event) {
+CodeAddress event_handler(const ZObject* object, zif::EventName event) {
   if (object == nullptr) return 0;
   const ClassRecord* record = class_of(object);
-  const EventEntry* declaration = find_event_declaration(record, event);
+  const EventEntry* declaration = find_event_declaration(record, event.name());
   return declaration == nullptr ? 0 : find_event_handler(record, declaration);
 }
 
-bool has_event_handler(const ZObject* object, std::string_view event) {
+bool has_event_handler(const ZObject* object, zif::EventName event) {
   return event_handler(object, event) != 0;
 }
 
-Word raise_event(ZObject* object, std::string_view event, std::initializer_list<Word> arguments) {
+Word raise_event(ZObject* object, zif::EventName event, std::initializer_list<Word> arguments) {
   const CodeAddress handler = event_handler(object, event);
   if (handler == 0) return 0;
   ZASSERT(arguments.size() < max_code_arguments, "an event with more arguments than a call takes");
@@ -33,7 +33,7 @@ Word raise_event(ZObject* object, std::string_view event, std::initializer_list<
   return call_code(handler, std::span(words.data(), count));
 }
 
-bool raise_boolean_event(ZObject* object, std::string_view event, std::initializer_list<Word> arguments) {
+bool raise_boolean_event(ZObject* object, zif::EventName event, std::initializer_list<Word> arguments) {
   return raise_event(object, event, arguments) != 0;
 }
 

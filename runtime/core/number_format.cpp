@@ -5,7 +5,7 @@
 #include "runtime/core/number_format.h"
 
 #include "runtime/core/name_equality.h"
-#include "runtime/core/number_printing.h"
+#include "runtime/core/number_text.h"
 
 #include <algorithm>
 #include <cmath>

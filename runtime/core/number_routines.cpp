@@ -7,6 +7,7 @@
 #include "runtime/core/number_format.h"
 #include "runtime/core/number_reading.h"
 #include "runtime/core/number_text.h"
+#include "runtime/core/system_queries.h"
 #include "runtime/core/strings.h"
 #include "runtime/interface/exports.h"
 

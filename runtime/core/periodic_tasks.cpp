@@ -1,7 +1,7 @@
 // The task list, newest first, and its walk.
 #include "runtime/core/periodic_tasks.h"
 
-#include "runtime/core/tick_clock.h"
+#include "runtime/core/system_queries.h"
 
 #include <utility>
 

@@ -5,7 +5,7 @@
 
 #include "runtime/core/assert.h"
 #include "runtime/core/memory.h"
-#include "runtime/core/system_character_model.h"
+#include "runtime/core/character_model.h"
 #include "runtime/interface/exports.h"
 
 #include <algorithm>

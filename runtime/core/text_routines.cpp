@@ -1,18 +1,22 @@
 // The exported text routines: each takes its strings borrowed, works over
 // the system's character model and returns a new reference.
+#include "runtime/core/character_model.h"
 #include "runtime/core/strings.h"
-#include "runtime/core/system_character_model.h"
-#include "runtime/core/text_case.h"
+#include "runtime/core/system_queries.h"
 #include "runtime/core/text_codes.h"
-#include "runtime/core/text_fields.h"
 #include "runtime/core/text_parts.h"
 #include "runtime/core/text_search.h"
-#include "runtime/core/text_trim.h"
+#include "runtime/core/text_transforms.h"
 #include "runtime/interface/exports.h"
 
 using zrt::system_character_model;
 
 extern "C" {
+
+// The system's order for the user's default locale, ignoring letter case.
+std::int32_t RuntimeStringCompare(ZString* first, ZString* second) {
+  return zrt::compare_in_locale(zrt::string_text(first), zrt::string_text(second));
+}
 
 std::int32_t StringLen(ZString* string) {
   return zrt::string_length(string);

@@ -5,7 +5,7 @@
 #include "runtime/core/runtime_classes.h"
 #include "runtime/core/strings.h"
 #include "runtime/files/byte_order.h"
-#include "runtime/files/disk_file.h"
+#include "runtime/files/file_system.h"
 #include "runtime/files/folder_items.h"
 #include "runtime/interface/exports.h"
 #include "runtime/interface/file_layout.h"

@@ -7,7 +7,7 @@
 #include "runtime/core/native_destructors.h"
 #include "runtime/core/runtime_classes.h"
 #include "runtime/core/strings.h"
-#include "runtime/files/executable_path.h"
+#include "runtime/files/file_system.h"
 #include "runtime/files/file_types.h"
 #include "runtime/files/path_parts.h"
 #include "runtime/interface/exports.h"

@@ -6,7 +6,7 @@
 // source that gives no bytes before its end counts as ended.
 #pragma once
 
-#include "runtime/files/disk_file.h"
+#include "runtime/files/file_system.h"
 
 #include <cstddef>
 #include <memory>

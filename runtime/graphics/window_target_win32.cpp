@@ -15,7 +15,7 @@ RECT client_area(HWND window) {
 HDC WindowTarget::acquire_context() {
   if (!::IsWindow(m_window)) return nullptr;
   HDC context = ::GetDC(m_window);
-  // FIXME: select the runtime palette here once the screen part provides one.
+  // No palette is selected: the runtime keeps none (see on_paint).
   if (context != nullptr) ::SetTextAlign(context, TA_LEFT | TA_BASELINE);
   return context;
 }

@@ -95,8 +95,10 @@ void SocketImplementation::poll() {
   receive();
   // A handler may close the socket or drop it, which retires this
   // implementation: the events after that are not raised.
-  for (auto [flag, event] : {std::pair{&Waiting::connected, "Connected"}, std::pair{&Waiting::error, "Error"},
-                             std::pair{&Waiting::data, "DataAvailable"}, std::pair{&Waiting::sent, "SendComplete"}}) {
+  using Raised = std::pair<bool Waiting::*, zif::EventName>;
+  for (auto [flag, event] :
+       {Raised{&Waiting::connected, {"Socket", "Connected"}}, Raised{&Waiting::error, {"Socket", "Error"}},
+        Raised{&Waiting::data, {"Socket", "DataAvailable"}}, Raised{&Waiting::sent, {"Socket", "SendComplete"}}}) {
     if (m_retired) break;
     if (!(m_waiting.*flag)) continue;
     m_waiting.*flag = false;

@@ -24,7 +24,7 @@ std::vector<ObjectRef> runtime_view_windows() {
 
 bool any_window_refuses(const std::vector<ObjectRef>& windows) {
   for (const ObjectRef& window : windows)
-    if (raise_boolean_event(window.get(), "CancelClose")) return true;
+    if (raise_boolean_event(window.get(), {"Window", "CancelClose"})) return true;
   return false;
 }
 
@@ -41,7 +41,7 @@ bool run_quit_sequence() {
   const std::vector<ObjectRef> windows = runtime_view_windows();
   const bool accepted = !any_window_refuses(windows);
   if (accepted) {
-    raise_event(application_state().application.get(), "Close");
+    raise_event(application_state().application.get(), {"Application", "Close"});
     close_windows(windows);
   }
   g_quitting = false;
@@ -49,7 +49,7 @@ bool run_quit_sequence() {
 }
 
 void choose_quit_menu_item(ZObject* item) {
-  if (raise_boolean_event(item, "Action")) return;
+  if (raise_boolean_event(item, {"MenuItem", "Action"})) return;
   if (run_quit_sequence()) application_state().quit = true;
 }
 

@@ -33,7 +33,7 @@ class CanvasPane final : public SystemPane {
     switch (message) {
       case WM_PAINT: paint(); return true;
       case WM_LBUTTONDOWN: mouse_down(lparam); return true;
-      case WM_MOUSEMOVE: if (m_tracking) raise_mouse("MouseDrag", lparam); return true;
+      case WM_MOUSEMOVE: if (m_tracking) raise_mouse({"Canvas", "MouseDrag"}, lparam); return true;
       case WM_LBUTTONUP: mouse_up(lparam); return true;
       default: return false;
     }
@@ -46,7 +46,7 @@ class CanvasPane final : public SystemPane {
     if (visible()) {
       const ObjectRef graphics = ObjectRef::adopt(make_graphics());
       draw_backdrop(graphics.get(), ControlFields(control()).reference(f::backdrop));
-      raise_event(control(), "Paint", {word_of_pointer(graphics.get())});
+      raise_event(control(), {"Canvas", "Paint"}, {word_of_pointer(graphics.get())});
       cut_graphics_off(graphics.get());
     }
     ::EndPaint(handle(), &paint);
@@ -55,7 +55,7 @@ class CanvasPane final : public SystemPane {
   void mouse_down(LPARAM lparam) {
     if (!enabled()) return;
     const HWND own = handle();
-    const bool track = raise_boolean_event(control(), "MouseDown", {x_word(lparam), y_word(lparam)});
+    const bool track = raise_boolean_event(control(), {"Canvas", "MouseDown"}, {x_word(lparam), y_word(lparam)});
     if (!track || !::IsWindow(own)) return;
     m_tracking = true;
     ::SetCapture(own);
@@ -65,10 +65,10 @@ class CanvasPane final : public SystemPane {
     if (!m_tracking) return;
     m_tracking = false;
     ::ReleaseCapture();
-    raise_mouse("MouseUp", lparam);
+    raise_mouse({"Canvas", "MouseUp"}, lparam);
   }
 
-  void raise_mouse(std::string_view event, LPARAM lparam) {
+  void raise_mouse(zif::EventName event, LPARAM lparam) {
     raise_event(control(), event, {x_word(lparam), y_word(lparam)});
   }
 

@@ -32,7 +32,7 @@ void exit_if_inside(ZObject* control) {
   const ControlFields fields_of(control);
   if (!fields_of.flag(fields::mouse_inside)) return;
   fields_of.set_flag(fields::mouse_inside, false);
-  raise_event(control, "MouseExit");
+  raise_event(control, {"RectControl", "MouseExit"});
 }
 
 Word coordinate(std::int32_t value) { return static_cast<Word>(value); }
@@ -41,13 +41,13 @@ void move_over(ZObject* control, std::int32_t x, std::int32_t y) {
   const ControlFields fields_of(control);
   if (!fields_of.flag(fields::mouse_inside)) {
     fields_of.set_flag(fields::mouse_inside, true);
-    raise_event(control, "MouseEnter");
+    raise_event(control, {"RectControl", "MouseEnter"});
   }
   const Bounds b = fields_of.bounds();
   if (is_canvas(control))
-    raise_event(control, "MouseMove", {coordinate(x - b.left), coordinate(y - b.top)});
+    raise_event(control, {"RectControl", "MouseMove"}, {coordinate(x - b.left), coordinate(y - b.top)});
   else
-    raise_event(control, "MouseMove", {coordinate(x), coordinate(y)});
+    raise_event(control, {"RectControl", "MouseMove"}, {coordinate(x), coordinate(y)});
 }
 
 }  // namespace

@@ -29,7 +29,8 @@ void queue_drop(ZObject* target, ZObject* item) {
 void deliver_queued_drops() {
   // A handler may queue further drops; they wait for the next turn.
   std::deque<QueuedDrop> due = std::exchange(queue(), {});
-  for (QueuedDrop& drop : due) raise_event(drop.target.get(), "DropObject", {word_of_pointer(drop.item.get())});
+  for (QueuedDrop& drop : due)
+    raise_event(drop.target.get(), {"Window|Control", "DropObject"}, {word_of_pointer(drop.item.get())});
 }
 
 bool drops_queued() { return !queue().empty(); }

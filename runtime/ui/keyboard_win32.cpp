@@ -55,7 +55,7 @@ std::uint8_t control_key_code(WPARAM virtual_key) {
 bool raise_key_down(ZObject* object, std::uint8_t code) {
   const char key = static_cast<char>(code);
   const StringRef text = StringRef::adopt(make_string(std::string_view(&key, 1)));
-  return raise_boolean_event(object, "KeyDown", {word_of_pointer(text.get())});
+  return raise_boolean_event(object, {"Window|Listbox", "KeyDown"}, {word_of_pointer(text.get())});
 }
 
 // The enabled push button on screen whose flag (Default or Cancel) is set.

@@ -54,7 +54,7 @@ void report_selection_change(ZObject* list) {
   const ControlFields fields(list);
   if (!fields.flag(f::reporting_change)) {
     fields.set_flag(f::reporting_change, true);
-    raise_event(list, "Change");
+    raise_event(list, {"Listbox", "Change"});
     fields.set_flag(f::reporting_change, false);
   }
   tell_receivers(list, "selectionChanged");
@@ -114,9 +114,9 @@ void set_row_expanded(ZObject* list, ListPane& pane, std::int32_t row, bool expa
     folder.state = expanded_folder;
     pane.redraw_row(row);
     const ListModel::Expansion expansion(model, row);
-    raise_event(list, "ExpandRow", {static_cast<Word>(row)});
+    raise_event(list, {"Listbox", "ExpandRow"}, {static_cast<Word>(row)});
   } else if (!expanded && folder.state == expanded_folder) {
-    raise_event(list, "CollapseRow", {static_cast<Word>(row)});
+    raise_event(list, {"Listbox", "CollapseRow"}, {static_cast<Word>(row)});
     if (!model.holds(row)) return;
     model.row(row).state = collapsed_folder;
     pane.redraw_row(row);
@@ -145,7 +145,7 @@ void empty_list(ZObject* list, ListPane& pane) {
 void sort_on_heading(ZObject* list, ListPane& pane, std::int32_t column) {
   ControlFields(list).set_value(f::heading_index, column);
   // A bound list shows its rows in the source's order.
-  if (raise_boolean_event(list, "SortColumn", {static_cast<Word>(column)}) || is_bound(list)) return;
+  if (raise_boolean_event(list, {"Listbox", "SortColumn"}, {static_cast<Word>(column)}) || is_bound(list)) return;
   pane.model().sort_blocks(column, &RuntimeStringCompare);
   pane.rows_changed(0);
 }

@@ -9,7 +9,7 @@ namespace zrt {
 namespace {
 
 void report_cell_action(ZObject* list, std::int32_t row, std::int32_t column) {
-  raise_event(list, "CellAction", {static_cast<Word>(row), static_cast<Word>(column)});
+  raise_event(list, {"Listbox", "CellAction"}, {static_cast<Word>(row), static_cast<Word>(column)});
 }
 
 }  // namespace

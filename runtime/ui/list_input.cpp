@@ -58,7 +58,7 @@ void select_on_click(ZObject* list, ListPane& pane, std::int32_t row, std::uint3
 // DragRow (drag, row) with a new drag item; true when the handler took it.
 bool offer_drag(ZObject* list, std::int32_t row) {
   const ObjectRef item = ObjectRef::adopt(new_instance(runtime_class("DragItem")));
-  return raise_boolean_event(list, "DragRow", {word_of_pointer(item.get()), static_cast<Word>(row)});
+  return raise_boolean_event(list, {"Listbox", "DragRow"}, {word_of_pointer(item.get()), static_cast<Word>(row)});
 }
 
 }  // namespace
@@ -83,7 +83,7 @@ bool press_list(ZObject* list, ListPane& pane, std::int32_t x, std::int32_t y, s
   }
   if (repeated && model.selection().contains(hit.row)) {
     mouse.last_click_row = -1;
-    raise_event(list, "DoubleClick");
+    raise_event(list, {"Listbox", "DoubleClick"});
     return false;
   }
   select_on_click(list, pane, hit.row, modifiers);

@@ -266,7 +266,8 @@ class ListboxPane final : public SystemPane, public ListPane {
   // the list: no GotFocus or LostFocus.
   void focus_changed(bool focused, HWND other) {
     if (focus_ring()) ::InvalidateRect(handle(), nullptr, FALSE);
-    if (other == nullptr || !::IsChild(handle(), other)) raise_event(control(), focused ? "GotFocus" : "LostFocus");
+    if (other == nullptr || !::IsChild(handle(), other))
+      raise_event(control(), focused ? zif::EventName{"Listbox", "GotFocus"} : zif::EventName{"Listbox", "LostFocus"});
   }
 
   // Scrolling.

@@ -41,8 +41,8 @@ bool offer_to_handler(ZObject* target, ZObject* item) {
 }
 
 void enable_by_item(ZObject* item) {
-  if (has_event_handler(item, "EnableMenu")) {
-    raise_event(item, "EnableMenu");
+  if (has_event_handler(item, {"MenuItem", "EnableMenu"})) {
+    raise_event(item, {"MenuItem", "EnableMenu"});
   } else if (is_quit_item(item)) {
     MenuItemFields(item).set_flag(fields::enabled, true);
   }
@@ -56,7 +56,7 @@ void run_menu_update(const MenuTargets& targets) {
   for (const ObjectRef& item : items) MenuItemFields(item.get()).set_flag(fields::enabled, false);
   for (const ObjectRef& item : items) enable_by_item(item.get());
   for (ZObject* target : {targets.focus_control, targets.window, targets.application})
-    if (target != nullptr) raise_event(target, "EnableMenuItems");
+    if (target != nullptr) raise_event(target, {"Listbox|Window|Application", "EnableMenuItems"});
   apply_menus();
 }
 
@@ -64,7 +64,8 @@ bool run_menu_command(std::int32_t command, const MenuTargets& targets) {
   const ObjectRef item = ObjectRef::share(menu_item_with_command(command));
   if (item.get() == nullptr) return false;
   if (offer_to_handler(targets.window, item.get()) || offer_to_handler(targets.application, item.get())) return true;
-  if (!is_quit_item(item.get()) || targets.quit_item == nullptr) return raise_boolean_event(item.get(), "Action");
+  if (!is_quit_item(item.get()) || targets.quit_item == nullptr)
+    return raise_boolean_event(item.get(), {"MenuItem", "Action"});
   targets.quit_item(item.get());
   return true;
 }

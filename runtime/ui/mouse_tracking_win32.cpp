@@ -30,7 +30,7 @@ POINT client_point(const NativeWindow& native, POINT screen) {
   return client;
 }
 
-void raise_at(NativeWindow& native, std::string_view event, POINT screen) {
+void raise_at(NativeWindow& native, zif::EventName event, POINT screen) {
   const POINT client = client_point(native, screen);
   raise_event(native.window.get(), event, {static_cast<Word>(client.x), static_cast<Word>(client.y)});
 }
@@ -46,7 +46,7 @@ HWND runtime_window_under(POINT screen) {
 void report_mouse_position(std::int32_t x, std::int32_t y) {
   const POINT screen{x, y};
   if (NativeWindow* tracker = tracking_window()) {
-    raise_at(*tracker, "MouseDrag", screen);
+    raise_at(*tracker, {"Window", "MouseDrag"}, screen);
     return;
   }
   HWND under = runtime_window_under(screen);
@@ -54,10 +54,10 @@ void report_mouse_position(std::int32_t x, std::int32_t y) {
     if (NativeWindow* left = window_of_handle(g_inside)) {
       const ObjectRef window = left->window;
       pointer_left_controls(window.get());
-      raise_event(window.get(), "MouseExit");
+      raise_event(window.get(), {"Window", "MouseExit"});
     }
     g_inside = under;
-    if (NativeWindow* entered = window_of_handle(under)) raise_event(entered->window.get(), "MouseEnter");
+    if (NativeWindow* entered = window_of_handle(under)) raise_event(entered->window.get(), {"Window", "MouseEnter"});
   }
   NativeWindow* over = window_of_handle(g_inside);
   if (over == nullptr) return;
@@ -65,7 +65,7 @@ void report_mouse_position(std::int32_t x, std::int32_t y) {
   const POINT client = client_point(*over, screen);
   track_pointer_over_controls(window.get(), client.x, client.y);
   // The controls' handlers may have closed the window.
-  if (NativeWindow* still_over = window_of_handle(g_inside)) raise_at(*still_over, "MouseMove", screen);
+  if (NativeWindow* still_over = window_of_handle(g_inside)) raise_at(*still_over, {"Window", "MouseMove"}, screen);
 }
 
 }  // namespace zrt

@@ -87,7 +87,8 @@ NativeWindow* attach_native_record(ZObject* window, WindowKind kind, HWND handle
   native->instance_variable = variable;
   native->holds_menu_bar = has_menu_bar() && ::GetMenu(handle) == reinterpret_cast<HMENU>(menu_bar_handle());
   ::SetWindowLongPtrA(handle, 0, reinterpret_cast<LONG_PTR>(native));
-  // FIXME: register a drop target for the window once drag and drop exists.
+  // FIXME: register an OLE drop target for the window (RegisterDragDrop);
+  // what it receives goes to the application through queue_drop.
   if (is_modal_kind(kind)) push_modal(handle);
   insert_window(*native);
   native->window = ObjectRef::share(window);
@@ -152,8 +153,9 @@ bool build_native_window(ZObject* window, WindowKind kind, DefinitionStream& str
   show_window_tool_tip(native);
   open_window_controls(window);
   ::InvalidateRect(handle, nullptr, TRUE);
-  raise_event(window, "Open");
-  // FIXME: let a Backdrop picture prepare itself once pictures exist.
+  raise_event(window, {"Window", "Open"});
+  // A Backdrop needs no preparing: a picture keeps its bitmap ready, and
+  // painting draws it as it is.
   if (NativeWindow* still_open = fields_of.native()) request_window_pass(*still_open);
   return true;
 }
@@ -165,7 +167,7 @@ void close_native_window(NativeWindow& native) {
   // held the last reference the application had.
   const ObjectRef window = ObjectRef::share(native.window.get());
   close_window_controls(window.get());
-  raise_event(window.get(), "Close");
+  raise_event(window.get(), {"Window", "Close"});
   if (native.holds_menu_bar) ::SetMenu(handle_of(native), nullptr);
   detach_native_record(native);
   clear_instance_variable(native);
@@ -229,7 +231,7 @@ void handle_resize(NativeWindow& native) {
   // would undo it.
   native.desired = now;
   lay_out_window_controls(window.object(), now.width() - last.width(), now.height() - last.height());
-  raise_event(window.object(), "Resized");
+  raise_event(window.object(), {"Window", "Resized"});
 }
 
 void set_native_background(NativeWindow& native, std::uint32_t color) {

@@ -46,7 +46,7 @@ void pushButtonAttributeSetter(ZObject* b, std::int32_t field, std::int32_t valu
 // on screen raises Action.
 void pushButtonPush(ZObject* b) {
   Pane* pane = control_fields_of(b).pane();
-  if (pane != nullptr && pane->enabled()) raise_event(b, "Action");
+  if (pane != nullptr && pane->enabled()) raise_event(b, {"PushButton", "Action"});
 }
 
 }  // extern "C"

@@ -57,7 +57,7 @@ class PushButtonPane final : public SystemPane {
   }
 
   void command(std::int32_t code) override {
-    if (code == BN_CLICKED && enabled()) raise_event(control(), "Action");
+    if (code == BN_CLICKED && enabled()) raise_event(control(), {"PushButton", "Action"});
   }
 
  private:

@@ -5,7 +5,7 @@
 #include "runtime/core/events.h"
 #include "runtime/core/exceptions.h"
 #include "runtime/core/native_lifecycle.h"
-#include "runtime/core/tick_clock.h"
+#include "runtime/core/system_queries.h"
 
 namespace zrt {
 namespace {
@@ -28,7 +28,7 @@ void fire_if_due(ZObject* timer, std::uint32_t now) {
   if (fields.mode() == 0 || !period_has_run_out(fields, now)) return;
   fields.set_value(fields::last_fired, now);
   if (fields.mode() == 1) fields.set_value(fields::mode, std::int16_t{0});
-  raise_event(timer, "Action");
+  raise_event(timer, {"Timer", "Action"});
 }
 
 void construct_timer_instance(ZObject* timer, ClassRecord*) { link_timer(timer, millisecond_tick()); }

@@ -1,6 +1,6 @@
 // The accessors of Timer: Mode restarts the period when it is set, Period
 // changes the due time of the running period without restarting it.
-#include "runtime/core/tick_clock.h"
+#include "runtime/core/system_queries.h"
 #include "runtime/interface/exports.h"
 #include "runtime/ui/timer_list.h"
 

@@ -125,7 +125,7 @@ void finish_pane(ZObject* control) {
 
 // The kind builds the pane when no CreatePane handler did.
 void make_pane(ZObject* control) {
-  raise_event(control, "CreatePane");
+  raise_event(control, {"Control", "CreatePane"});
   const ControlFields made(control);
   const ControlKind* kind = control_kind_of(control);
   if (made.pane() == nullptr && kind != nullptr && kind->make_pane != nullptr)
@@ -162,7 +162,7 @@ void make_control_panes(ZObject* window) {
 }
 
 void open_window_controls(ZObject* window) {
-  for (ZObject* control : window_controls_in_order(window)) raise_event(control, "Open");
+  for (ZObject* control : window_controls_in_order(window)) raise_event(control, {"Control", "Open"});
 }
 
 std::int32_t window_control_count(ZObject* window) {
@@ -210,14 +210,14 @@ ZObject* clone_window_control(ZObject* window, std::string_view name) {
     ControlFields(clone).set_value(fields::index, index);
     make_pane(clone);
   }
-  raise_event(clone, "Open");
+  raise_event(clone, {"Control", "Open"});
   return clone;
 }
 
 void close_window_controls(ZObject* window) {
   WindowControlState* state = control_state(window);
   if (state == nullptr) return;
-  for (ZObject* control : window_controls_in_order(window)) raise_event(control, "Close");
+  for (ZObject* control : window_controls_in_order(window)) raise_event(control, {"Control", "Close"});
   // The panes go with the window; a control the application still holds
   // lives on without one.
   for (ZObject* control : window_controls_in_order(window)) {

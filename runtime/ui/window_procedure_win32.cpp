@@ -51,7 +51,7 @@ void on_moved(NativeWindow& native) {
   // A move by the user is the new desired position, or the next window
   // pass would move the window back.
   native.desired = bounds;
-  raise_event(window.get(), "Moved");
+  raise_event(window.get(), {"Window", "Moved"});
 }
 
 void tell_panes(ZObject* window, PaneCommand command) {
@@ -67,7 +67,7 @@ void on_activation(HWND handle, bool active) {
   const ObjectRef window = native->window;
   native->active = active;
   if (active) {
-    raise_event(window.get(), "Activate");
+    raise_event(window.get(), {"Window", "Activate"});
     tell_panes(window.get(), pane_window_activated);
     HWND focus = static_cast<HWND>(std::exchange(native->focus, nullptr));
     if (refocuses_on_activation(native->kind) && focus != nullptr && ::IsChild(handle, focus)) ::SetFocus(focus);
@@ -79,13 +79,14 @@ void on_activation(HWND handle, bool active) {
     ::SetFocus(nullptr);
   }
   tell_panes(window.get(), pane_window_deactivated);
-  raise_event(window.get(), "Deactivate");
+  raise_event(window.get(), {"Window", "Deactivate"});
 }
 
 void on_paint(HWND handle) {
   PAINTSTRUCT paint{};
   HDC context = ::BeginPaint(handle, &paint);
-  // FIXME: select the runtime palette once the screen part provides one.
+  // The runtime keeps no palette of its own: it draws in true colour, and on
+  // a display of 256 colours or fewer GDI matches each colour to the system's.
   ::SetTextAlign(context, TA_BASELINE);
   if (NativeWindow* native = record_of(handle)) {
     // The graphics draws into the window in the application's default
@@ -94,7 +95,7 @@ void on_paint(HWND handle) {
     const ObjectRef graphics = ObjectRef::adopt(new_graphics(
         std::make_unique<WindowTarget>(handle), FontRequest{state.default_font_name, state.default_font_size}));
     draw_backdrop(graphics.get(), WindowFields(native->window.get()).reference(zif::window_fields::backdrop));
-    raise_event(native->window.get(), "Paint", {word_of_pointer(graphics.get())});
+    raise_event(native->window.get(), {"Window", "Paint"}, {word_of_pointer(graphics.get())});
     cut_graphics_off(graphics.get());
   }
   if (NativeWindow* native = record_of(handle)) paint_windowless_panes(native->window.get(), context);
@@ -116,7 +117,7 @@ void on_close_request(HWND handle) {
   NativeWindow* native = record_of(handle);
   if (native == nullptr) return;
   const ObjectRef window = ObjectRef::share(native->window.get());
-  if (raise_boolean_event(window.get(), "CancelClose")) return;
+  if (raise_boolean_event(window.get(), {"Window", "CancelClose"})) return;
   if (NativeWindow* still_open = record_of(handle)) close_native_window(*still_open);
 }
 
@@ -144,7 +145,7 @@ void on_button_down(HWND handle, WPARAM wparam, LPARAM lparam, bool contextual) 
   g_current.mouse_modifiers = ((wparam & MK_CONTROL) ? 0x1000u : 0u) + ((wparam & MK_SHIFT) ? 0x200u : 0u);
   g_current.contextual_click = contextual;
   const ObjectRef window = ObjectRef::share(native->window.get());
-  const bool track = raise_boolean_event(window.get(), "MouseDown",
+  const bool track = raise_boolean_event(window.get(), {"Window", "MouseDown"},
                                          {point_word(GET_X_LPARAM(lparam)), point_word(GET_Y_LPARAM(lparam))});
   g_current.contextual_click = false;
   NativeWindow* still_open = record_of(handle);
@@ -158,7 +159,8 @@ void on_button_up(HWND handle, LPARAM lparam) {
   if (native == nullptr || !native->tracking_mouse) return;
   native->tracking_mouse = false;
   ::ReleaseCapture();
-  raise_event(native->window.get(), "MouseUp", {point_word(GET_X_LPARAM(lparam)), point_word(GET_Y_LPARAM(lparam))});
+  raise_event(native->window.get(), {"Window", "MouseUp"},
+              {point_word(GET_X_LPARAM(lparam)), point_word(GET_Y_LPARAM(lparam))});
 }
 
 // The tracking limits: the system's defaults, with MinWidth, MinHeight,
@@ -201,8 +203,9 @@ const CurrentMessage& current_message() { return g_current; }
 
 LRESULT CALLBACK top_level_window_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
   record_current_message(handle, message, wparam, lparam);
-  // FIXME: give the message to the window's plug-in controls once plug-ins
-  // exist.
+  // Plug-in controls are not given the message: their behaviour table
+  // (ControlBehaviour) has only initialise and draw, no operation that takes
+  // a window message.
   if (route_control_notification(message, wparam, lparam)) return 0;
   NativeWindow* native = record_of(handle);
   if (native == nullptr) return ::DefWindowProcA(handle, message, wparam, lparam);
@@ -230,9 +233,8 @@ LRESULT CALLBACK top_level_window_procedure(HWND handle, UINT message, WPARAM wp
       // Commands of controls were routed above; what is left comes from a menu.
       if (HIWORD(wparam) == 0 && lparam == 0 && choose_menu_command(LOWORD(wparam))) return 0;
       break;
-    // FIXME: WM_CTLCOLOREDIT and WM_CTLCOLORSTATIC give the panes' own
-    // colours, WM_QUERYNEWPALETTE realises the runtime palette, once panes
-    // and the palette exist.
+    // The panes paint their own text and background, so WM_CTLCOLOR* keep the
+    // system's answer; WM_QUERYNEWPALETTE has none to realise (see on_paint).
     default: break;
   }
   return ::DefWindowProcA(handle, message, wparam, lparam);

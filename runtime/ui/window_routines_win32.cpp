@@ -70,7 +70,7 @@ void RuntimeShowModal(ZObject* window) {
 void RuntimeCloseWindow(ZObject* window) {
   if (native_of(window) == nullptr) return;
   const zrt::ObjectRef keep = zrt::ObjectRef::share(window);
-  if (zrt::raise_boolean_event(window, "CancelClose")) return;
+  if (zrt::raise_boolean_event(window, {"Window", "CancelClose"})) return;
   if (zrt::NativeWindow* native = native_of(window)) zrt::close_native_window(*native);
 }
 

@@ -1,7 +1,7 @@
 // Time per call of the background call that long loops make, while the
 // millisecond tick has not changed: one clock read and a comparison.
 #include "runtime/core/periodic_tasks.h"
-#include "runtime/core/tick_clock.h"
+#include "runtime/core/system_queries.h"
 #include "tests/bench/bench.h"
 
 namespace {

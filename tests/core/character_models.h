@@ -4,7 +4,6 @@
 #pragma once
 
 #include "runtime/core/character_model.h"
-#include "runtime/core/western_character_tables.h"
 
 #include <string_view>
 #include <utility>

@@ -167,8 +167,9 @@ TEST_F(CompiledObjects, HooksByKeyStartAtTheOwnClassAndEventsAtTheDeclaringClass
   EXPECT_EQ(call(hook_result, word_of(a_base), k_open_key), 100u);
   EXPECT_EQ(static_cast<std::int32_t>(call(hook_result, word_of(a_leaf), k_open_key + 1)), k_no_routine);
   EXPECT_EQ(static_cast<std::int32_t>(call(hook_result, 0, k_open_key)), k_no_routine);
-  EXPECT_EQ(zrt::raise_event(a_leaf, "Open"), 100u) << "Base's handler is nearest Application, which declares Open";
-  EXPECT_EQ(zrt::raise_event(a_leaf, "Close"), 0u);
+  EXPECT_EQ(zrt::raise_event(a_leaf, {"Application", "Open"}), 100u)
+      << "Base's handler is nearest Application, which declares Open";
+  EXPECT_EQ(zrt::raise_event(a_leaf, {"Application", "Close"}), 0u);
   drop(a_leaf);
   drop(a_base);
 }

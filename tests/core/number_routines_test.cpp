@@ -2,7 +2,7 @@
 // out without leaks, the empty string as null, the locale seam, and the
 // argument order of the two-argument mathematical functions.
 #include "runtime/core/memory.h"
-#include "runtime/core/number_separators.h"
+#include "runtime/core/system_queries.h"
 #include "runtime/core/strings.h"
 #include "runtime/interface/exports.h"
 

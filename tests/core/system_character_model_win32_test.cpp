@@ -1,7 +1,7 @@
 // The character model and the double-byte string routines on a Japanese
 // system (ANSI code page 932). Elsewhere these cases skip; ctest runs them a
 // second time under Wine with a Japanese locale.
-#include "runtime/core/system_character_model.h"
+#include "runtime/core/character_model.h"
 
 #include "runtime/core/strings.h"
 #include "runtime/interface/exports.h"

@@ -1,10 +1,10 @@
 // The exported text routines as compiled code calls them: borrowed
 // arguments, new references in return, the empty string as null, and the
 // process's own character model underneath.
-#include "runtime/core/system_character_model.h"
+#include "runtime/core/character_model.h"
 
-#include "tests/core/leak_checked_test.h"
 #include "runtime/interface/exports.h"
+#include "tests/core/leak_checked_test.h"
 
 #include <gtest/gtest.h>
 

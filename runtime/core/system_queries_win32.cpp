@@ -1,6 +1,8 @@
-// Builds the character model from the system: lead bytes of the ANSI code
-// page, and case mapping and white space for the user's default locale.
-#include "runtime/core/system_character_model.h"
+// The system's answers on Windows: GetTickCount; the lead bytes of the ANSI
+// code page with case mapping and white space of the user's default locale;
+// that locale's separators, read once with GetLocaleInfoA; and its order of
+// text through CompareStringA.
+#include "runtime/core/system_queries.h"
 
 #include <windows.h>
 
@@ -54,7 +56,29 @@ void add_double_byte_spaces(CharacterTables& tables) {
   }
 }
 
+// Holds one separator: up to max_separator_length bytes and the NUL.
+struct SeparatorText {
+  char bytes[max_separator_length + 1] = {};
+  std::string_view view() const { return bytes; }
+};
+
+// A value the system cannot give in its documented size falls back to the
+// English separator, so a number never loses its separator.
+SeparatorText read_separator(LCTYPE item, const char* fallback) {
+  SeparatorText text;
+  // The count includes the NUL; 0 means failure, including a value too long.
+  if (::GetLocaleInfoA(LOCALE_USER_DEFAULT, item, text.bytes, sizeof text.bytes) == 0) {
+    text = SeparatorText{};
+    std::string_view(fallback).copy(text.bytes, max_separator_length);
+  }
+  return text;
+}
+
 }  // namespace
+
+std::uint32_t millisecond_tick() {
+  return ::GetTickCount();
+}
 
 CharacterTables query_system_character_tables() {
   CharacterTables tables = identity_tables();
@@ -64,6 +88,22 @@ CharacterTables query_system_character_tables() {
   add_single_byte_characters(tables);
   add_double_byte_spaces(tables);
   return tables;
+}
+
+const NumberSeparators& locale_number_separators() {
+  static const SeparatorText thousands = read_separator(LOCALE_STHOUSAND, ",");
+  static const SeparatorText decimal = read_separator(LOCALE_SDECIMAL, ".");
+  static const NumberSeparators separators{thousands.view(), decimal.view()};
+  return separators;
+}
+
+int compare_in_locale(std::string_view first, std::string_view second) {
+  // The system is given a real pointer even for empty text.
+  const auto text = [](std::string_view view) { return view.empty() ? "" : view.data(); };
+  const int order = ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text(first),
+                                     static_cast<int>(first.size()), text(second), static_cast<int>(second.size()));
+  // CSTR_LESS_THAN, CSTR_EQUAL and CSTR_GREATER are 1, 2 and 3; 0 is failure.
+  return order == 0 ? 0 : order - CSTR_EQUAL;
 }
 
 }  // namespace zrt

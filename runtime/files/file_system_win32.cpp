@@ -1,5 +1,6 @@
-// Disk files on the system's file handles.
-#include "runtime/files/disk_file.h"
+// Disk files on the system's file handles, and the module file name of the
+// executable.
+#include "runtime/files/file_system.h"
 
 #include <windows.h>
 
@@ -54,6 +55,12 @@ std::unique_ptr<DiskFile> open_disk_file(const std::string& path, FileAccess acc
   const HFILE handle = open_handle(path, access);
   if (handle == HFILE_ERROR) return nullptr;
   return std::make_unique<HandleFile>(handle);
+}
+
+std::string executable_path() {
+  char path[1024];
+  const DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof(path));
+  return std::string(path, length < sizeof(path) ? length : 0);
 }
 
 }  // namespace zrt

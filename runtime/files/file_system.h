@@ -1,6 +1,8 @@
-// The file under every stream: an open file handle with reading, writing and
-// positioning. Closing is destroying. Failures are not reported beyond what
-// each operation gives: a failed read gets no bytes, a failed write is lost.
+// What the files layer asks of the file system: the file under every stream,
+// an open file handle with reading, writing and positioning, and the running
+// program's own path. Closing a file is destroying it. Failures are not
+// reported beyond what each operation gives: a failed read gets no bytes, a
+// failed write is lost.
 #pragma once
 
 #include <cstdint>
@@ -38,5 +40,8 @@ enum class FileAccess {
 // Null when the system refuses: no such file, no access, shared refused, or
 // a folder.
 [[nodiscard]] std::unique_ptr<DiskFile> open_disk_file(const std::string& path, FileAccess access);
+
+// The full path of the running program, as the system names it.
+[[nodiscard]] std::string executable_path();
 
 }  // namespace zrt

@@ -1,10 +1,14 @@
 // Disk files on POSIX descriptors, where there is no Windows: the same
-// operations, so the streams are tested natively on real files.
-#include "runtime/files/disk_file.h"
+// operations, so the streams are tested natively on real files. The running
+// program's path is written as Wine shows it (drive Z: is the root of the
+// file system), so folder items resolve names against it as on Windows.
+#include "runtime/files/file_system.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <filesystem>
 
 namespace zrt {
 namespace {
@@ -59,6 +63,14 @@ std::unique_ptr<DiskFile> open_disk_file(const std::string& path, FileAccess acc
     return nullptr;
   }
   return std::make_unique<DescriptorFile>(descriptor);
+}
+
+std::string executable_path() {
+  std::error_code failed;
+  std::string path = std::filesystem::read_symlink("/proc/self/exe", failed).string();
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return failed ? std::string() : "Z:" + path;
 }
 
 }  // namespace zrt
