@@ -3,9 +3,14 @@
 // offset of an owned reference from the stack pointer at the call.
 #include "compiler/assembly_writer.h"
 
+#include "compiler/text_format.h"
+#include "runtime/interface/image_format.h"
+
 #include <cassert>
 
 namespace zc {
+
+using namespace zif::image_format;
 
 void AssemblyWriter::emit(std::string_view instruction) {
   m_text += "  ";
@@ -74,14 +79,17 @@ void AssemblyWriter::call(std::string_view target) {
     const SlotKind slot = kind(from_top);
     if (slot == SlotKind::Plain) continue;
     m_unlisted |= 4 * from_top > 255;
-    entries.push_back(slot == SlotKind::OwnedString ? k_site_release_string : k_site_release_object);
+    entries.push_back(slot == SlotKind::OwnedString ? site_entry::release_pushed_string
+                                                    : site_entry::release_pushed_object);
     entries.push_back(4 * from_top & 0xFF);
   }
-  if (m_in_handler) entries.push_back(k_site_inside_handler);
-  m_unlisted |= entries.size() + 2 > 127;
-  std::string bytes = "0xEB, " + std::to_string((entries.size() + 2) & 0x7F) + ", 0x2F";
+  if (m_in_handler) entries.push_back(site_entry::called_inside_handler);
+  const std::size_t jump = entries.size() + 2;  // the marker, the entries and the end
+  m_unlisted |= jump > max_site_list_length;
+  std::string bytes = text::hex(short_jump) + ", " + std::to_string(jump & 0x7F) + ", " +
+                      text::hex(list_marker);
   for (const int entry : entries) bytes += ", " + std::to_string(entry);
-  emit(".byte " + bytes + ", 0");
+  emit(".byte " + bytes + ", " + std::to_string(list_end));
 }
 
 bool AssemblyWriter::take_unlisted() {

@@ -1,7 +1,8 @@
 // The text of the GNU assembler source zc writes for i386: instructions and
 // directives through one emit(), numbered labels, and the machine stack as
 // the generated code leaves it at each point, so that every call can be
-// followed by its call-site list naming the owned references on the stack.
+// followed by its call-site list naming the owned references on the stack
+// (docs/image-format.md).
 #pragma once
 
 #include <cstdint>
@@ -51,14 +52,5 @@ class AssemblyWriter {
   bool m_in_handler = false;
   bool m_unlisted = false;
 };
-
-// Call-site list entry kinds and the trailer's, as the exception walk reads them.
-inline constexpr std::uint8_t k_site_list_marker = 0x2F;
-inline constexpr std::uint8_t k_site_release_string = 1;
-inline constexpr std::uint8_t k_site_release_object = 2;
-inline constexpr std::uint8_t k_site_inside_handler = 7;
-inline constexpr std::uint8_t k_trailer_handler = 4;
-inline constexpr std::uint8_t k_trailer_string = 5;
-inline constexpr std::uint8_t k_trailer_object = 6;
 
 }  // namespace zc

@@ -1,5 +1,5 @@
-// Functions: the frame (parameters above the frame pointer, the first local
-// at -4, then locals and hidden slots), the prologue that zeroes the frame,
+// Functions: the frame (parameters above the frame pointer, the exception
+// variable as the first local, then locals and hidden slots), the prologue that zeroes the frame,
 // copies every reference parameter with a reference of its own and calls the
 // stack check,
 // the one exit that releases what the frame holds and ends in "leave; ret"
@@ -7,10 +7,14 @@
 #include "compiler/codegen_internal.h"
 #include "compiler/codegen_routines.h"
 #include "compiler/names.h"
+#include "compiler/text_format.h"
+#include "runtime/interface/image_format.h"
 
 namespace zc {
 
 namespace {
+
+namespace format = zif::image_format;
 
 std::string frame_operand(int offset) { return std::to_string(offset) + "(%ebp)"; }
 
@@ -86,7 +90,7 @@ void CodeGenerator::allocate_frame(const FunctionPlan& plan) {
     }
     allocate_block(plan.method->body);
     for (const ExceptionHandler& handler : plan.method->handlers) {
-      if (handler.symbol) m_function.slots[handler.symbol] = {-4, handler.symbol->type, false};
+      if (handler.symbol) m_function.slots[handler.symbol] = {format::exception_variable_offset, handler.symbol->type, false};
       allocate_block(handler.body);
     }
     if (!m_function.arrays.empty() && !plan.method->handlers.empty()) m_function.handling_offset = allocate_hidden(4);
@@ -207,12 +211,12 @@ void CodeGenerator::pass_on_quit() {
   if (!quit) return;
   const std::string other = m_out.new_label();
   m_out.push("$" + std::to_string(m_layout.class_index(quit)));
-  m_out.push("-4(%ebp)");
+  m_out.push(frame_operand(format::exception_variable_offset));
   call_routine(routines::object_isa);
   m_out.drop(2);
   m_out.emit("testl %eax, %eax");
   m_out.emit("jz " + other);
-  m_out.push("-4(%ebp)");
+  m_out.push(frame_operand(format::exception_variable_offset));
   call_routine(routines::raise);
   m_out.drop(1);
   m_out.label(other);
@@ -223,7 +227,7 @@ void CodeGenerator::emit_exit() {
   m_out.reset_stack();
   for (const FrameSlot& slot : m_function.released) zero_slot(slot);
   for (const FrameSlot& slot : m_function.arrays) zero_slot(slot);
-  zero_slot({-4, m_semantics.types.object(), false});
+  zero_slot({format::exception_variable_offset, m_semantics.types.object(), false});
   if (m_function.result.type) {
     const FrameSlot& result = m_function.result;
     if (value_class(result.type) == ValueClass::Real)
@@ -255,7 +259,7 @@ void CodeGenerator::emit_array_handler() {
   m_out.reset_stack();
   m_out.set_in_handler(true);
   for (const FrameSlot& slot : m_function.arrays) zero_slot(slot);
-  m_out.push("-4(%ebp)");
+  m_out.push(frame_operand(format::exception_variable_offset));
   call_routine(routines::raise);
   m_out.drop(1);
   m_out.set_in_handler(false);
@@ -286,19 +290,20 @@ void CodeGenerator::emit_trailer() {
   const int trailer_end = 7 * static_cast<int>(handlers.size()) + cleanup_bytes + 1;
   auto emit_handler = [&](int k, int entry_start) {
     const int displacement = trailer_end + 5 * k - (entry_start + 3);
-    m_out.emit(".byte " + std::to_string(k_trailer_handler) + ", " +
+    m_out.emit(".byte " + std::to_string(format::trailer_entry::handler) + ", " +
                big_endian(static_cast<std::uint32_t>(handlers[static_cast<std::size_t>(k)].class_index), 2) + ", " +
                big_endian(static_cast<std::uint32_t>(displacement), 4));
   };
-  m_out.emit(".byte 0x2F");
+  m_out.emit(".byte " + text::hex(format::list_marker));
   for (int k = 0; k < program_handlers; ++k) emit_handler(k, 7 * k);
   for (const FrameSlot& slot : cleanups) {
-    const int kind = is_string(slot.type) ? k_trailer_string : k_trailer_object;
+    const int kind = is_string(slot.type) ? format::trailer_entry::release_local_string
+                                           : format::trailer_entry::release_local_object;
     m_out.emit(".byte " + std::to_string(kind) + ", " +
                big_endian(static_cast<std::uint32_t>(slot.offset) & 0xFFFF, 2));
   }
   if (!m_function.array_handler.empty()) emit_handler(program_handlers, 7 * program_handlers + cleanup_bytes);
-  m_out.emit(".byte 0");
+  m_out.emit(".byte " + std::to_string(format::list_end));
   for (const HandlerEntry& handler : handlers) {
     m_out.emit(".byte 0xE9");
     m_out.emit(".long " + handler.label + " - . - 4");

@@ -1,18 +1,22 @@
 // The packed encoding; the runtime's reader is its inverse.
 #include "compiler/definition_stream.h"
 
+#include "runtime/interface/image_format.h"
+
 namespace zc {
 
+using namespace zif::image_format;
+
 void DefinitionStream::magnitude(std::uint64_t magnitude, bool negative) {
-  std::uint8_t first = static_cast<std::uint8_t>(magnitude & 0x3F);
-  if (negative) first |= 0x40;
+  std::uint8_t first = static_cast<std::uint8_t>(magnitude & packed_first_bits);
+  if (negative) first |= packed_negative;
   magnitude >>= 6;
-  if (magnitude != 0) first |= 0x80;
+  if (magnitude != 0) first |= packed_more;
   byte(first);
   while (magnitude != 0) {
-    std::uint8_t next = static_cast<std::uint8_t>(magnitude & 0x7F);
+    std::uint8_t next = static_cast<std::uint8_t>(magnitude & packed_further_bits);
     magnitude >>= 7;
-    if (magnitude != 0) next |= 0x80;
+    if (magnitude != 0) next |= packed_more;
     byte(next);
   }
 }
@@ -22,7 +26,7 @@ void DefinitionStream::integer(std::int64_t value) {
   magnitude(static_cast<std::uint64_t>(negative ? -value : value), negative);
 }
 
-void DefinitionStream::no_index() { magnitude(0x80000000U, false); }
+void DefinitionStream::no_index() { magnitude(packed_most_negative, false); }
 
 void DefinitionStream::string(std::string_view text) {
   integer(static_cast<std::int64_t>(text.size()));

@@ -1,8 +1,7 @@
 // Writing the packed streams the image carries: the settings stream, window
-// definitions and the menu definition. A packed integer's first byte holds a
-// continuation bit (7), a sign bit (6) and magnitude bits 0..5; each further
-// byte a continuation bit and seven more magnitude bits. A string is its
-// packed length, then its bytes.
+// definitions and the menu definition, in the packed integers of
+// runtime/interface/image_format.h. A string is its packed length, then its
+// bytes.
 #pragma once
 
 #include <cstdint>

@@ -1,17 +1,19 @@
 // The image's data about classes: globals and implicit window instances,
-// one class descriptor per class-table entry (kind 1 names a runtime class;
-// kind 0 describes a program class, a window, or a control's nameless
-// subclass holding its handlers), and the application descriptor.
+// one class descriptor per class-table entry (a reference to a runtime class,
+// or a program class, a window, or a control's nameless subclass holding its
+// handlers), and the application descriptor. Their layout:
+// runtime/interface/image_format.h.
 #include <algorithm>
 
 #include "compiler/codegen_internal.h"
 #include "compiler/names.h"
+#include "runtime/interface/image_format.h"
 
 namespace zc {
 
 namespace {
 
-constexpr std::uint32_t k_no_superclass = 0xFFFFFFFF;
+namespace format = zif::image_format;
 
 std::string words(const std::vector<std::string>& values) {
   std::string text;
@@ -54,7 +56,7 @@ void CodeGenerator::write_class_descriptor(int index, const ClassTableEntry& ent
   m_out.emit(".balign 4");
   m_out.label(class_descriptor_label(index));
   if (entry.is_runtime_reference()) {
-    m_out.emit(".long 1, " + literal_label(entry.info->name));
+    m_out.emit(".long " + std::to_string(format::class_kind::runtime) + ", " + literal_label(entry.info->name));
     return;
   }
   const std::vector<std::string> fields = entry.control ? control_descriptor(entry) : class_descriptor(*entry.info);
@@ -64,20 +66,24 @@ void CodeGenerator::write_class_descriptor(int index, const ClassTableEntry& ent
 // A control's own subclass: its class's size, no name, only handlers.
 std::vector<std::string> CodeGenerator::control_descriptor(const ClassTableEntry& entry) {
   const ClassInfo& info = *entry.info;
-  std::vector<std::string> fields{"0", std::to_string(m_layout.instance_size(&info)), "0",
+  std::vector<std::string> fields{std::to_string(format::class_kind::program),
+                                  std::to_string(m_layout.instance_size(&info)), "0",
                                   std::to_string(m_layout.class_index(&info))};
   fields.insert(fields.end(), {"0", "0", "0", "0"});  // no lifecycle, not an interface, none, no methods
   fields.push_back(std::to_string(entry.control->handlers.size()));
   for (const MethodDecl& handler : entry.control->handlers)
     fields.insert(fields.end(), {literal_label(std::string(handler.name)),
                                  control_handler_label(*entry.window, *entry.control, handler), "0"});
-  fields.insert(fields.end(), {"0", "1", "0"});  // no constants, the table word, an empty virtual table
+  // No constants, the table word, an empty virtual table.
+  fields.insert(fields.end(), {"0", std::to_string(format::table_word), "0"});
   return fields;
 }
 
 std::vector<std::string> CodeGenerator::class_descriptor(const ClassInfo& info) {
-  std::vector<std::string> fields{"0", std::to_string(m_layout.instance_size(&info)), literal_label(info.name)};
-  fields.push_back(info.base ? std::to_string(m_layout.class_index(info.base)) : std::to_string(k_no_superclass));
+  std::vector<std::string> fields{std::to_string(format::class_kind::program),
+                                  std::to_string(m_layout.instance_size(&info)), literal_label(info.name)};
+  fields.push_back(std::to_string(info.base ? static_cast<std::uint32_t>(m_layout.class_index(info.base))
+                                            : format::no_superclass));
   if (needs_lifecycle(info)) fields.insert(fields.end(), {"1", lifecycle_label(info, true), lifecycle_label(info, false)});
   else fields.push_back("0");
   fields.push_back(info.is_interface ? "1" : "0");
@@ -88,7 +94,8 @@ std::vector<std::string> CodeGenerator::class_descriptor(const ClassInfo& info) 
   fields.push_back(std::to_string(interfaces.size()));
   for (const ClassInfo* implemented : interfaces) fields.push_back(std::to_string(m_layout.class_index(implemented)));
   append_members(info, fields);
-  fields.push_back("1");  // the table word, then the virtual table (one empty slot when there is none)
+  // The table word, then the virtual table (one empty slot when there is none).
+  fields.push_back(std::to_string(format::table_word));
   const auto& table = m_layout.virtual_table(&info);
   for (const ProgramLayout::VirtualMethod& entry : table) fields.push_back(method_label(*entry.owner, *entry.method));
   if (table.empty()) fields.push_back("0");

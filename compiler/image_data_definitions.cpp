@@ -9,6 +9,7 @@
 #include "compiler/definition_stream.h"
 #include "compiler/names.h"
 #include "compiler/settings.h"
+#include "runtime/interface/image_format.h"
 
 namespace zc {
 
@@ -40,8 +41,6 @@ void emit_counted_stream(AssemblyWriter& out, const std::string& label, const st
 
 constexpr int k_menu_kind_dropdown = 0;
 constexpr int k_menu_kind_item = 0;
-constexpr int k_project_menu_bar = 2;
-constexpr int k_project_settings = 4;
 
 }  // namespace
 
@@ -167,7 +166,7 @@ void CodeGenerator::write_menu_definition() {
     stream.integer(class_index(menu));
     write_menu_items(stream, menu.entries, class_index);
   }
-  emit_counted_stream(m_out, "zmenubar", stream.bytes(), std::to_string(k_project_menu_bar));
+  emit_counted_stream(m_out, "zmenubar", stream.bytes(), std::to_string(zif::image_format::project_kind::menu_bar));
   m_project_objects.push_back("zmenubar");
 }
 
@@ -210,7 +209,7 @@ void CodeGenerator::write_settings() {
   stream.byte(mdi ? 1 : 0);
   stream.string(frame_title);
   // The second word is the head of an entry list the runtime walks; it is empty.
-  emit_counted_stream(m_out, "zsettings", stream.bytes(), std::to_string(k_project_settings) + ", 0");
+  emit_counted_stream(m_out, "zsettings", stream.bytes(), std::to_string(zif::image_format::project_kind::settings) + ", 0");
   m_project_objects.push_back("zsettings");
 }
 

@@ -5,6 +5,7 @@
 
 #include "compiler/codegen_internal.h"
 #include "compiler/plugin_classes.h"
+#include "runtime/interface/image_format.h"
 
 namespace zc {
 
@@ -21,7 +22,7 @@ void CodeGenerator::write_plugins() {
       error(plugin.pos, "cannot find the plug-in file '" + plugin.path + "' (use -L to name its folder)");
       continue;
     }
-    if (path.string().find('"') != std::string::npos || name.size() > 255) {
+    if (path.string().find('"') != std::string::npos || name.size() > zif::image_format::max_plugin_name) {
       error(plugin.pos, "the plug-in's file name cannot be carried in the image: '" + plugin.path + "'");
       continue;
     }
@@ -29,7 +30,9 @@ void CodeGenerator::write_plugins() {
     const std::string next = i + 1 < plugins.size() ? "zplugin_" + std::to_string(i + 1) : "0";
     m_out.emit(".balign 4");
     m_out.label("zplugin_" + std::to_string(i));
-    m_out.emit(".long " + next + ", " + std::to_string(1 + name.size() + library_size + 4) + ", 0");
+    // The head's three words: the next entry, the size and a reserved word.
+    const auto size = zif::image_format::plugin_entry_size(name.size(), library_size);
+    m_out.emit(".long " + next + ", " + std::to_string(size) + ", 0");
     std::string name_bytes(1, static_cast<char>(name.size()));
     name_bytes += name;
     emit_bytes(m_out, name_bytes);

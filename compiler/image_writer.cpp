@@ -4,6 +4,7 @@
 #include "compiler/image_writer.h"
 
 #include "compiler/text_format.h"
+#include "runtime/interface/image_format.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -12,15 +13,7 @@
 namespace image {
 namespace {
 
-constexpr std::uint8_t k_call_opcode = 0xE8;
-constexpr std::uint8_t k_import_record = 0x01;
-constexpr std::uint8_t k_code_pointer_record = 0x02;
-constexpr std::size_t k_max_name = 255;
-constexpr std::uint32_t k_max_run_words = 512;
-constexpr std::uint32_t k_max_skip = 4096;
-constexpr std::uint16_t k_skip_word = 0x8000;
-constexpr std::uint16_t k_code_run_word = 0x4000;
-constexpr std::uint16_t k_data_run_word = 0x4200;
+namespace format = zif::image_format;
 
 void push_u32(std::vector<std::uint8_t>& bytes, std::uint32_t value) {
   bytes.resize(bytes.size() + 4);
@@ -55,8 +48,8 @@ void claim_word(std::set<std::uint32_t>& claimed, std::size_t segment_size, std:
 
 void push_skips(std::vector<std::uint16_t>& words, std::uint32_t gap) {
   while (gap > 0) {
-    const std::uint32_t step = std::min(gap, k_max_skip);
-    words.push_back(static_cast<std::uint16_t>(k_skip_word | (step - 1)));
+    const std::uint32_t step = std::min(gap, format::max_skip);
+    words.push_back(static_cast<std::uint16_t>(format::skip_word | (step - 1)));
     gap -= step;
   }
 }
@@ -82,7 +75,7 @@ void write_u32(std::span<std::uint8_t> bytes, std::size_t offset, std::uint32_t 
   }
 }
 
-ImageWriter::ImageWriter() : m_data1(k_header_size, 0) {}
+ImageWriter::ImageWriter() : m_data1(format::header_size, 0) {}
 
 std::uint32_t ImageWriter::append_code(std::span<const std::uint8_t> bytes, std::uint32_t alignment) {
   return append_aligned(m_code1, bytes, alignment, "code");
@@ -92,10 +85,12 @@ std::uint32_t ImageWriter::append_data(std::span<const std::uint8_t> bytes, std:
   return append_aligned(m_data1, bytes, alignment, "data");
 }
 
-void ImageWriter::set_entry(std::uint32_t code_offset) { add_data_pointer(0, Base::code, code_offset); }
+void ImageWriter::set_entry(std::uint32_t code_offset) {
+  add_data_pointer(offsetof(format::Header, entry), Base::code, code_offset);
+}
 
 void ImageWriter::set_application(std::uint32_t data_offset) {
-  add_data_pointer(4, Base::data, data_offset);
+  add_data_pointer(offsetof(format::Header, application), Base::data, data_offset);
 }
 
 void ImageWriter::claim_code_word(std::uint32_t offset, std::string_view what) {
@@ -104,12 +99,12 @@ void ImageWriter::claim_code_word(std::uint32_t offset, std::string_view what) {
 
 void ImageWriter::add_call(const std::string& name, std::uint32_t operand_offset) {
   const std::string what = text::format("call to '{}'", name);
-  if (name.empty() || name.size() > k_max_name) {
+  if (name.empty() || name.size() > format::max_import_name) {
     throw ImageError(text::format("{} at code1+{}: an import name has 1 to {} characters", what,
-                                  text::hex(operand_offset), k_max_name));
+                                  text::hex(operand_offset), format::max_import_name));
   }
   claim_code_word(operand_offset, what);
-  if (operand_offset == 0 || m_code1[operand_offset - 1] != k_call_opcode) {
+  if (operand_offset == 0 || m_code1[operand_offset - 1] != format::call_opcode) {
     throw ImageError(text::format("{} at code1+{} is not the operand of a 5-byte E8 call", what,
                                   text::hex(operand_offset)));
   }
@@ -150,13 +145,13 @@ std::vector<std::uint8_t> ImageWriter::linked_code() const {
 std::vector<std::uint8_t> ImageWriter::code2() const {
   std::vector<std::uint8_t> records;
   for (const std::string& name : m_import_order) {
-    records.push_back(k_import_record);
+    records.push_back(format::code2_record::import);
     push_u32(records, *std::min_element(m_calls.at(name).begin(), m_calls.at(name).end()));
     records.push_back(static_cast<std::uint8_t>(name.size()));
     records.insert(records.end(), name.begin(), name.end());
   }
   for (const std::uint32_t offset : m_code_pointers) {
-    records.push_back(k_code_pointer_record);
+    records.push_back(format::code2_record::code_pointer);
     push_u32(records, offset);
   }
   return records;
@@ -170,11 +165,11 @@ std::vector<std::uint8_t> ImageWriter::data2() const {
     push_skips(words, start - cursor);
     std::uint32_t count = 0;
     while (pointer != m_data_pointers.end() && pointer->first == start + 4 * count &&
-           pointer->second == base && count < k_max_run_words) {
+           pointer->second == base && count < format::max_run_words) {
       ++count;
       ++pointer;
     }
-    const std::uint16_t kind = base == Base::code ? k_code_run_word : k_data_run_word;
+    const std::uint16_t kind = base == Base::code ? format::code_run_word : format::data_run_word;
     words.push_back(static_cast<std::uint16_t>(kind | (count - 1)));
     cursor = start + 4 * count;
   }

@@ -1,6 +1,7 @@
 // Builds the four segments of an application image: code1 (machine code),
 // code2 (import records with their call chains, code-to-data records), data1
-// (header words and data) and data2 (pointer-relocation runs and skips).
+// (header words and data) and data2 (pointer-relocation runs and skips), as
+// runtime/interface/image_format.h lays them out.
 #pragma once
 
 #include <cstdint>
@@ -28,10 +29,6 @@ struct Segments {
 
 // Which segment's load address a data1 pointer is relative to.
 enum class Base { code, data };
-
-// data1 begins with two pointer words: the entry routine (a code1 offset) and
-// the application descriptor (a data1 offset).
-inline constexpr std::uint32_t k_header_size = 8;
 
 class ImageWriter {
  public:

@@ -2,6 +2,8 @@
 // reference, so no balanced lock and unlock ever frees them.
 #include "compiler/literal_pool.h"
 
+#include "runtime/interface/image_format.h"
+
 #include <algorithm>
 
 namespace zc {
@@ -33,7 +35,9 @@ void LiteralPool::write(AssemblyWriter& out) const {
     out.emit(".balign 4");
     out.label(label);
     const std::string length = std::to_string(text.size());
-    out.emit(".long 1, " + buffer + ", " + length + ", " + length);
+    // The record's words: references, buffer, capacity, length.
+    out.emit(".long " + std::to_string(zif::image_format::literal_references) + ", " + buffer + ", " + length + ", " +
+             length);
   }
 }
 

@@ -8,6 +8,7 @@
 #include "compiler/text_format.h"
 #include "compiler/types.h"
 #include "runtime/core/method_declarations.h"
+#include "runtime/interface/image_format.h"
 #include "runtime/interface/plugin_declaration.h"
 
 #include <algorithm>
@@ -18,6 +19,8 @@
 
 namespace zc {
 namespace {
+
+namespace format = zif::image_format;
 
 struct DeclaredClass {
   std::string name;
@@ -85,7 +88,7 @@ class DeclarationReader {
     for (const DeclaredClass& declared : m_classes) add(declared);
     for (const std::string& declaration : m_globals)
       if (usable(declaration))
-        m_runtime.global_methods.push_back({keep(declaration), keep("\"!M" + std::string(member_name(declaration)) + "\"")});
+        m_runtime.global_methods.push_back({keep(declaration), import_name(format::deferred_kind::method, "", member_name(declaration))});
     return {};
   }
 
@@ -135,8 +138,12 @@ class DeclarationReader {
 
   std::string_view keep(std::string text) { return m_runtime.owned_texts.emplace_back(std::move(text)); }
 
-  std::string_view import_name(char kind, const DeclaredClass& declared, std::string_view member) {
-    return keep("\"!" + std::string(1, kind) + declared.name + "!" + std::string(member) + "\"");
+  // A member of a class; a global method has no class and no separator.
+  std::string_view import_name(char kind, std::string_view class_name, std::string_view member) {
+    std::string name{format::deferred_import_prefix, kind};
+    name += class_name;
+    if (!class_name.empty()) name += format::member_separator;
+    return keep("\"" + name + std::string(member) + "\"");
   }
 
   // The runtime places a plug-in's data after its superclass's instance;
@@ -156,11 +163,13 @@ class DeclarationReader {
     auto& properties = m_runtime.owned_properties.emplace_back();
     for (const auto& [name, type] : declared.properties)
       if (type_known(type))
-        properties.push_back({keep(name), keep(type), import_name('G', declared, name), import_name('S', declared, name), 0});
+        properties.push_back({keep(name), keep(type), import_name(format::deferred_kind::getter, declared.name, name),
+                              import_name(format::deferred_kind::setter, declared.name, name), 0});
     auto& methods = m_runtime.owned_methods.emplace_back();
     for (const std::string& declaration : declared.methods)
       if (usable(declaration)) {
-        methods.push_back({keep(declaration), import_name('M', declared, member_name(declaration))});
+        const std::string_view routine = import_name(format::deferred_kind::method, declared.name, member_name(declaration));
+        methods.push_back({keep(declaration), routine});
       }
     auto& events = m_runtime.owned_events.emplace_back();
     for (const std::string& declaration : declared.events)

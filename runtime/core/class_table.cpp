@@ -6,6 +6,7 @@
 #include "runtime/core/image_literals.h"
 #include "runtime/core/memory.h"
 #include "runtime/core/name_equality.h"
+#include "runtime/interface/image_format.h"
 
 #include <optional>
 #include <utility>
@@ -14,8 +15,7 @@
 namespace zrt {
 namespace {
 
-constexpr std::uint32_t kind_runtime_class = 1;
-constexpr std::uint32_t no_superclass = 0xFFFFFFFF;
+using zif::image_format::no_superclass;
 // Far beyond the fields of any program (a quarter of a million); a larger
 // size is damage, and each instance would be allocated at that size.
 constexpr std::uint32_t largest_instance_size = 1u << 20;
@@ -104,7 +104,7 @@ class TableBuilder {
     const auto kind = reader.next("the descriptor kind");
     if (!kind) return fail(index, reader.failure());
     m_pending.emplace_back();
-    if (*kind != kind_runtime_class) return read_application_class(index, reader);
+    if (*kind != zif::image_format::class_kind::runtime) return read_application_class(index, reader);
     const auto name_address = reader.next("the runtime class name");
     if (!name_address) return fail(index, reader.failure());
     const auto name = read_literal_string(m_data, *name_address);

@@ -4,11 +4,14 @@
 #include "runtime/core/name_equality.h"
 #include "runtime/core/plugin_registry.h"
 #include "runtime/core/strings.h"
+#include "runtime/interface/image_format.h"
 
 #include <string>
 
 namespace zrt {
 namespace {
+
+namespace deferred_kind = zif::image_format::deferred_kind;
 
 const PropertyEntry* find_class_property(const ClassRecord* record, std::string_view name) {
   for (; record != nullptr; record = record->superclass)
@@ -24,7 +27,7 @@ MemberImport split_member_import(std::string_view name) {
   if (name.empty()) return import;
   import.kind = name.front();
   const std::string_view rest = name.substr(1);
-  const std::size_t separator = rest.find('!');
+  const std::size_t separator = rest.find(zif::image_format::member_separator);
   if (separator == std::string_view::npos || separator == 0) {
     import.member = separator == 0 ? rest.substr(1) : rest;
     return import;
@@ -37,19 +40,19 @@ MemberImport split_member_import(std::string_view name) {
 CodeAddress member_import_target(const MemberImport& import, NamedClassLookup find_class) {
   const ClassRecord* record = import.class_name.empty() ? nullptr : find_class(import.class_name);
   // Without a class, methods are the plug-ins' global methods.
-  if (record == nullptr) return import.kind == 'M' || import.kind == 'W' ? find_global_plugin_method(import.member) : 0;
+  if (record == nullptr) return import.kind == deferred_kind::method || import.kind == deferred_kind::interface_method ? find_global_plugin_method(import.member) : 0;
   switch (import.kind) {
-    case 'M':
-    case 'W': {
+    case deferred_kind::method:
+    case deferred_kind::interface_method: {
       const MethodEntry* method = find_method(record, import.member);
       if (method == nullptr) return 0;
-      return import.kind == 'M' ? method->routine : method->second_routine;
+      return import.kind == deferred_kind::method ? method->routine : method->second_routine;
     }
-    case 'G':
-    case 'S': {
+    case deferred_kind::getter:
+    case deferred_kind::setter: {
       const PropertyEntry* property = find_class_property(record, import.member);
       if (property == nullptr) return 0;
-      return import.kind == 'G' ? property->getter : property->setter;
+      return import.kind == deferred_kind::getter ? property->getter : property->setter;
     }
     default: return 0;
   }

@@ -8,30 +8,14 @@
 #include "runtime/core/pointer_words.h"
 #include "runtime/core/strings.h"
 #include "runtime/interface/exports.h"
+#include "runtime/interface/image_format.h"
 
 #include <array>
 
 namespace zrt {
 namespace {
 
-constexpr std::uint8_t short_jump = 0xEB;
-constexpr std::uint8_t list_marker = 0x2F;
-constexpr std::uint8_t leave_opcode = 0xC9;
-constexpr std::uint8_t ret_opcode = 0xC3;
-constexpr std::uint8_t end_of_list = 0;
-
-// Entries of a call-site list.
-constexpr std::uint8_t release_pushed_string = 1;
-constexpr std::uint8_t release_pushed_object = 2;
-constexpr std::uint8_t called_inside_handler = 7;
-
-// Entries of a cleanup trailer; their operands are big-endian.
-constexpr std::uint8_t handler_entry = 4;
-constexpr std::uint8_t release_local_string = 5;
-constexpr std::uint8_t release_local_object = 6;
-
-// The first local of a compiled function: its handlers' exception variable.
-constexpr Address first_local_offset = 4;
+using namespace zif::image_format;
 
 struct Frame {
   Address saved_frame;     // the caller's frame pointer
@@ -99,9 +83,9 @@ class Unwinder {
 
   Outcome unwind_caller(Address frame, const Frame& read) {
     m_inside_handler = false;
-    const auto list_end = process_call_site_list(read.return_address, frame + 8);
-    if (!list_end) return Outcome::Stop;
-    const auto trailer = find_trailer(*list_end);
+    const auto after_list = process_call_site_list(read.return_address, frame + first_argument_offset);
+    if (!after_list) return Outcome::Stop;
+    const auto trailer = find_trailer(*after_list);
     if (!trailer) return Outcome::Stop;
     return process_trailer(*trailer, read.saved_frame);
   }
@@ -116,12 +100,12 @@ class Unwinder {
     while (position < jump_target) {
       const auto kind = m_memory.byte_at(position++);
       if (!kind) return std::nullopt;
-      if (*kind == end_of_list) break;
-      if (*kind == called_inside_handler) m_inside_handler = true;
-      if (*kind != release_pushed_string && *kind != release_pushed_object) continue;
+      if (*kind == list_end) break;
+      if (*kind == site_entry::called_inside_handler) m_inside_handler = true;
+      if (*kind != site_entry::release_pushed_string && *kind != site_entry::release_pushed_object) continue;
       const auto offset = m_memory.byte_at(position++);
       if (!offset) return std::nullopt;
-      release_slot(first_argument + *offset, *kind == release_pushed_string ? Reference::String : Reference::Object);
+      release_slot(first_argument + *offset, *kind == site_entry::release_pushed_string ? Reference::String : Reference::Object);
     }
     return position;
   }
@@ -157,23 +141,23 @@ class Unwinder {
     while (true) {
       const auto kind = m_memory.byte_at(position++);
       if (!kind) return Outcome::Stop;
-      if (*kind == end_of_list) break;
-      if (*kind == handler_entry) {
+      if (*kind == list_end) break;
+      if (*kind == trailer_entry::handler) {
         const auto class_index = m_memory.big_endian_i16_at(position);
         const auto displacement = m_memory.big_endian_i32_at(position + 2);
         if (!class_index || !displacement) return Outcome::Stop;
         const Address handler = position + 2 + static_cast<Address>(*displacement);
         position += 6;
         if (!m_inside_handler && takes_exception(*class_index)) return enter(frame, handler);
-      } else if (*kind == release_local_string || *kind == release_local_object) {
+      } else if (*kind == trailer_entry::release_local_string || *kind == trailer_entry::release_local_object) {
         const auto offset = m_memory.big_endian_i16_at(position);
         if (!offset) return Outcome::Stop;
         position += 2;
         release_slot(frame + static_cast<Address>(*offset),
-                     *kind == release_local_string ? Reference::String : Reference::Object);
+                     *kind == trailer_entry::release_local_string ? Reference::String : Reference::Object);
       }
     }
-    release_slot(frame - first_local_offset, Reference::Object);
+    release_slot(frame + exception_variable_offset, Reference::Object);
     return Outcome::Continue;
   }
 
@@ -184,8 +168,8 @@ class Unwinder {
   Outcome enter(Address frame, Address handler) {
     // The exception variable may still hold an exception caught earlier;
     // it is released rather than overwritten.
-    release_slot(frame - first_local_offset, Reference::Object);
-    if (!m_memory.store_word(frame - first_local_offset, word_of_pointer(m_exception))) return Outcome::Stop;
+    release_slot(frame + exception_variable_offset, Reference::Object);
+    if (!m_memory.store_word(frame + exception_variable_offset, word_of_pointer(m_exception))) return Outcome::Stop;
     m_handler = HandlerEntry{frame, handler};
     return Outcome::Handled;
   }

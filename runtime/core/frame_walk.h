@@ -1,10 +1,10 @@
 // The walk that raising an exception makes over the EBP frames of the
 // running code. Behind every call in compiled code lies a call-site list
-// (0xEB n 0x2F, entries, 0) naming the pushed references to release and
-// whether the call sits in a handler; behind every function's one
-// "leave; ret" lies its cleanup trailer (0x2F, entries, 0) naming its
-// reference locals and its handlers. All memory is read through checked
-// access, so a corrupt or foreign frame ends the walk as unhandled.
+// naming the pushed references to release and whether the call sits in a
+// handler; behind every function's one "leave; ret" lies its cleanup trailer
+// naming its reference locals and its handlers (docs/image-format.md). All
+// memory is read through checked access, so a corrupt or foreign frame ends
+// the walk as unhandled.
 #pragma once
 
 #include "runtime/core/checked_memory.h"

@@ -1,10 +1,10 @@
 // Reading data1's header and the application descriptor's outer layout.
 #include "runtime/core/image_header.h"
 
+#include "runtime/interface/image_format.h"
+
 namespace zrt {
 namespace {
-
-constexpr std::uint32_t k_header_size = 8;
 
 // Reads a count and that many words from `offset`, moving it past them.
 std::optional<std::vector<std::uint32_t>> read_word_list(const ImageBlock& data1, std::uint64_t& offset,
@@ -24,12 +24,13 @@ std::optional<std::vector<std::uint32_t>> read_word_list(const ImageBlock& data1
 }  // namespace
 
 std::optional<ImageHeader> read_image_header(const ImageBlock& code1, const ImageBlock& data1, LoadError& error) {
-  if (!data1.holds(0, k_header_size)) {
+  if (!data1.holds(0, zif::image_format::header_size)) {
     error = load_failure("its data1 segment (" + std::to_string(data1.size()) +
                          " bytes) is too short for the entry and application words");
     return std::nullopt;
   }
-  const ImageHeader header{*data1.read_u32(0), *data1.read_u32(4)};
+  using zif::image_format::Header;
+  const ImageHeader header{*data1.read_u32(offsetof(Header, entry)), *data1.read_u32(offsetof(Header, application))};
   if (!code1.offset_of(header.entry)) {
     error = load_failure("its entry address " + hex(header.entry) + " lies outside the code");
     return std::nullopt;

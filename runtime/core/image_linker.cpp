@@ -1,18 +1,16 @@
-// The code2 record stream: import records (kind byte 1, chain head, name
-// length, name), code-to-data records (kind byte 2, code1 offset) and filler
-// bytes of any other value, which are skipped one at a time.
+// Linking code1 by the code2 record stream: import records, code-to-data
+// records and filler bytes, which are skipped one at a time (their format:
+// runtime/interface/image_format.h, docs/image-format.md).
 #include "runtime/core/image_linker.h"
+
+#include "runtime/interface/image_format.h"
 
 #include <algorithm>
 
 namespace zrt {
 namespace {
 
-constexpr std::uint8_t k_import_record = 0x01;
-constexpr std::uint8_t k_code_pointer_record = 0x02;
-constexpr std::size_t k_import_fixed_size = 6;  // kind, u32 chain head, u8 name length
-constexpr std::size_t k_code_pointer_size = 5;  // kind, u32 code1 offset
-constexpr std::string_view k_library_prefix = "!X";
+namespace format = zif::image_format;
 
 std::string quoted(std::string_view name) { return "\"" + std::string(name) + "\""; }
 
@@ -52,14 +50,14 @@ class CodeLinker {
 
   bool link_record(std::size_t& position) {
     switch (m_code2[position]) {
-      case k_import_record: return link_import(position);
-      case k_code_pointer_record: return link_code_pointer(position);
+      case format::code2_record::import: return link_import(position);
+      case format::code2_record::code_pointer: return link_code_pointer(position);
       default: ++position; return true;
     }
   }
 
   bool link_code_pointer(std::size_t& position) {
-    if (m_code2.size() - position < k_code_pointer_size) {
+    if (m_code2.size() - position < format::code_pointer_record_size) {
       return fail("code2 ends inside the code-to-data record at offset " + hex(position));
     }
     const std::uint32_t offset = load_u32(m_code2, position + 1);
@@ -67,22 +65,22 @@ class CodeLinker {
       return fail("the code-to-data record at code2 offset " + hex(position) + " refers to code1 offset " +
                   hex(offset) + ", outside the code (" + hex(m_code1.size()) + " bytes)");
     }
-    position += k_code_pointer_size;
+    position += format::code_pointer_record_size;
     return true;
   }
 
   bool link_import(std::size_t& position) {
     const std::size_t available = m_code2.size() - position;
-    if (available < k_import_fixed_size || available - k_import_fixed_size < m_code2[position + 5]) {
+    if (available < format::import_record_fixed_size || available - format::import_record_fixed_size < m_code2[position + 5]) {
       return fail("code2 ends inside the import record at offset " + hex(position));
     }
     const std::uint32_t head = load_u32(m_code2, position + 1);
-    const std::string name(reinterpret_cast<const char*>(m_code2.data() + position + k_import_fixed_size),
+    const std::string name(reinterpret_cast<const char*>(m_code2.data() + position + format::import_record_fixed_size),
                            m_code2[position + 5]);
     const std::size_t record = position;
-    position += k_import_fixed_size + name.size();
-    if (name.starts_with(k_library_prefix)) return import_from_library(name, head);
-    if (name.starts_with('!')) return defer_import(name, head, record);
+    position += format::import_record_fixed_size + name.size();
+    if (name.starts_with(format::library_import_prefix)) return import_from_library(name, head);
+    if (name.starts_with(format::deferred_import_prefix)) return defer_import(name, head, record);
     return import_from_runtime(name, head);
   }
 
@@ -95,7 +93,7 @@ class CodeLinker {
 
   // "!X" library "!" routine.
   bool import_from_library(const std::string& name, std::uint32_t head) {
-    const std::string rest = name.substr(k_library_prefix.size());
+    const std::string rest = name.substr(format::library_import_prefix.size());
     const std::size_t bang = rest.find('!');
     if (bang == std::string::npos || bang == 0 || bang + 1 == rest.size()) {
       return fail("the library import " + quoted(name) + " does not name both a library and a routine");

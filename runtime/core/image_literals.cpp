@@ -1,14 +1,17 @@
 // Literal string records of the image.
 #include "runtime/core/image_literals.h"
 
+#include "runtime/interface/image_format.h"
+
 #include <cstdio>
 #include <span>
 
 namespace zrt {
 
 std::optional<std::string> read_literal_string(const MemoryView& memory, Address record) {
-  const auto buffer = memory.word_at(record + 4);
-  const auto length = memory.word_at(record + 12);
+  using zif::image_format::LiteralString;
+  const auto buffer = memory.word_at(record + offsetof(LiteralString, buffer));
+  const auto length = memory.word_at(record + offsetof(LiteralString, length));
   if (!buffer || !length || *length < 1 || *length > 0xFFFFFFFEu - *buffer) return std::nullopt;
   // The terminating NUL proves that the whole text is there before any
   // memory is set aside for it.

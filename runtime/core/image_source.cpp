@@ -4,6 +4,7 @@
 
 #include "runtime/core/image_block.h"
 #include "runtime/core/pe_checksum.h"
+#include "runtime/interface/image_format.h"
 
 #include <array>
 #include <cstring>
@@ -13,8 +14,7 @@
 namespace zrt {
 namespace {
 
-constexpr std::size_t k_pickle_size = 8;
-constexpr char k_placeholder[] = "PICK";
+namespace format = zif::image_format;
 
 struct SegmentSlot {
   const char* name;
@@ -22,7 +22,7 @@ struct SegmentSlot {
 };
 
 // The order in which the segments follow each other in the blob.
-constexpr std::array<SegmentSlot, 4> k_blob_order = {{
+constexpr std::array<SegmentSlot, format::segment_count> k_blob_order = {{
     {"code1", &SegmentBytes::code1},
     {"code2", &SegmentBytes::code2},
     {"data1", &SegmentBytes::data1},
@@ -47,17 +47,20 @@ std::optional<std::vector<std::uint8_t>> read_file_tail(const std::string& path,
 
 std::optional<ImageLocation> locate_image(std::span<const std::uint8_t> pickle_resource, LoadError& error) {
   if (pickle_resource.empty()) return ImageLocation{};
-  if (pickle_resource.size() >= 4 && std::memcmp(pickle_resource.data(), k_placeholder, 4) == 0) {
+  const std::string_view placeholder = format::pickle_placeholder;
+  if (pickle_resource.size() >= placeholder.size() &&
+      std::memcmp(pickle_resource.data(), placeholder.data(), placeholder.size()) == 0) {
     return ImageLocation{};
   }
-  if (pickle_resource.size() != k_pickle_size) {
+  if (pickle_resource.size() != format::pickle_size) {
     error = load_failure("its PICKLE resource holds " + std::to_string(pickle_resource.size()) +
                          " bytes instead of 8");
     return std::nullopt;
   }
-  const std::uint32_t image_offset = load_u32(pickle_resource, 0);
+  const std::uint32_t image_offset = load_u32(pickle_resource, offsetof(format::PickleResource, image_offset));
   if (image_offset == 0) return ImageLocation{};
-  return ImageLocation{ImageSource::AppendedImage, image_offset, load_u32(pickle_resource, 4)};
+  const std::uint32_t index_offset = load_u32(pickle_resource, offsetof(format::PickleResource, resource_index_offset));
+  return ImageLocation{ImageSource::AppendedImage, image_offset, index_offset};
 }
 
 std::optional<SegmentBytes> split_image(std::span<const std::uint8_t> blob, LoadError& error) {

@@ -6,6 +6,7 @@
 
 #include "runtime/core/runtime_message.h"
 #include "runtime/core/module_instance.h"
+#include "runtime/interface/image_format.h"
 
 #include <windows.h>
 
@@ -14,8 +15,6 @@
 namespace zrt {
 namespace {
 
-constexpr WORD k_pickle_id = 101;
-constexpr char k_pickle_type[] = "PICKLE";
 // The longest executable path the loader accepts, terminator included.
 constexpr DWORD k_max_path = 512;
 
@@ -30,7 +29,7 @@ class SystemLoader : public LoaderPlatform {
   explicit SystemLoader(const ExportTable& exports) : m_exports(exports) {}
 
   std::span<const std::uint8_t> pickle_resource() override {
-    HRSRC found = ::FindResourceA(own_module(), MAKEINTRESOURCEA(k_pickle_id), k_pickle_type);
+    HRSRC found = ::FindResourceA(own_module(), MAKEINTRESOURCEA(zif::image_format::pickle_id), zif::image_format::pickle_type);
     if (found == nullptr) return {};
     HGLOBAL loaded = ::LoadResource(own_module(), found);
     const void* bytes = loaded != nullptr ? ::LockResource(loaded) : nullptr;

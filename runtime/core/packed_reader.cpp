@@ -1,12 +1,12 @@
 // The packed integer and text encoding of the image's streams.
 #include "runtime/core/packed_reader.h"
 
+#include "runtime/interface/image_format.h"
+
 namespace zrt {
 namespace {
 
-constexpr std::uint8_t k_more = 0x80;
-constexpr std::uint8_t k_negative = 0x40;
-constexpr std::uint64_t k_most_negative_magnitude = 0x80000000u;
+using namespace zif::image_format;
 // Six bits in the first byte and seven in each further one: five further
 // bytes already exceed 32 bits, so a longer integer is malformed.
 constexpr int k_max_further_bytes = 4;
@@ -35,8 +35,8 @@ std::optional<std::int32_t> PackedReader::read_integer() {
   const std::size_t start = m_position;
   if (m_position >= m_bytes.size()) return fail<std::int32_t>("stream ends before an integer");
   const std::uint8_t first = m_bytes[m_position++];
-  std::uint64_t magnitude = first & 0x3F;
-  bool more = first & k_more;
+  std::uint64_t magnitude = first & packed_first_bits;
+  bool more = first & packed_more;
   for (int shift = 6, further = 0; more; shift += 7, ++further) {
     if (further == k_max_further_bytes) {
       m_position = start;
@@ -47,16 +47,16 @@ std::optional<std::int32_t> PackedReader::read_integer() {
       return fail<std::int32_t>("stream ends inside a packed integer");
     }
     const std::uint8_t next = m_bytes[m_position++];
-    magnitude |= static_cast<std::uint64_t>(next & 0x7F) << shift;
-    more = next & k_more;
+    magnitude |= static_cast<std::uint64_t>(next & packed_further_bits) << shift;
+    more = next & packed_more;
   }
-  if (magnitude > k_most_negative_magnitude) {
+  if (magnitude > packed_most_negative) {
     m_position = start;
     return fail<std::int32_t>("packed integer longer than 32 bits");
   }
-  if (magnitude == k_most_negative_magnitude) return INT32_MIN;
+  if (magnitude == packed_most_negative) return INT32_MIN;
   const auto value = static_cast<std::int32_t>(magnitude);
-  return (first & k_negative) ? -value : value;
+  return (first & packed_negative) ? -value : value;
 }
 
 std::optional<std::string_view> PackedReader::read_string() {

@@ -1,7 +1,8 @@
-// The entry layout: next (address), size (counted from the name-length
-// byte: 1 + name length + library length + 4), a reserved word, the name
-// length, the name, the library.
+// Reading the plug-in entries of data1 (their layout:
+// runtime/interface/image_format.h, docs/image-format.md).
 #include "runtime/core/plugin_entries.h"
+
+#include "runtime/interface/image_format.h"
 
 #include <optional>
 #include <set>
@@ -9,7 +10,9 @@
 namespace zrt {
 namespace {
 
-constexpr std::uint32_t header_size = 12;
+using zif::image_format::PluginEntryHead;
+using zif::image_format::plugin_entry_size;
+constexpr std::uint32_t header_size = sizeof(PluginEntryHead);
 
 std::uint32_t word_at(std::span<const std::uint8_t> bytes, std::size_t at) {
   return static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
@@ -31,12 +34,14 @@ bool is_plain_file_name(std::string_view name) {
 std::optional<PluginEntry> entry_at(std::span<const std::uint8_t> data, std::size_t offset) {
   const std::size_t name_at = offset + header_size;
   if (name_at >= data.size()) return std::nullopt;
-  const std::uint32_t size = word_at(data, offset + 4);
+  const std::uint32_t size = word_at(data, offset + offsetof(PluginEntryHead, size));
   const std::uint8_t name_length = data[name_at];
-  if (size < 5u + name_length || size - 4 > data.size() - name_at) return std::nullopt;
+  const std::uint64_t empty_size = plugin_entry_size(name_length, 0);
+  // The entry's bytes from the name-length byte on lie in data1.
+  if (size < empty_size || 1 + name_length + (size - empty_size) > data.size() - name_at) return std::nullopt;
   PluginEntry entry;
   entry.name.assign(reinterpret_cast<const char*>(data.data() + name_at + 1), name_length);
-  entry.library = data.subspan(name_at + 1 + name_length, size - 5 - name_length);
+  entry.library = data.subspan(name_at + 1 + name_length, size - empty_size);
   if (!is_plain_file_name(entry.name) || entry.library.empty()) return std::nullopt;
   return entry;
 }
@@ -50,7 +55,7 @@ std::vector<PluginEntry> read_plugin_entries(const ImageSegment& data1, Address 
     const std::size_t offset = at - data1.base;
     if (data1.bytes.size() - offset < header_size) break;
     if (std::optional<PluginEntry> entry = entry_at(data1.bytes, offset)) entries.push_back(std::move(*entry));
-    at = word_at(data1.bytes, offset);
+    at = word_at(data1.bytes, offset + offsetof(PluginEntryHead, next));
   }
   return entries;
 }

@@ -9,6 +9,7 @@
 #include "runtime/core/exceptions.h"
 #include "runtime/core/strings.h"
 #include "runtime/interface/exports.h"
+#include "runtime/interface/image_format.h"
 
 #include <utility>
 #include <vector>
@@ -16,16 +17,7 @@
 namespace zrt {
 namespace {
 
-enum ProjectKind : std::uint32_t {
-  picture = 1,
-  menu_bar = 2,
-  movie = 3,
-  settings = 4,
-  instance_in_global = 5,
-  sound = 6,
-  mouse_cursor = 9,
-  database = 10,
-};
+namespace project_kind = zif::image_format::project_kind;
 
 std::vector<ZObject*> g_objects;
 // The texts of database objects, which their minimal class cannot release.
@@ -73,14 +65,14 @@ class ProjectBuilder {
     const auto first = word(descriptor, 1);
     if (!kind || !first) return fail(number, "cannot read its descriptor at " + hex_address(descriptor));
     switch (*kind) {
-      case picture: return hold_words("Picture", *first, descriptor + 8, project_fields::picture_data_address);
-      case movie: return hold_words("Movie", *first, 0, 0);
-      case sound: return hold_words("Sound", *first, descriptor + 8, project_fields::data_address);
-      case mouse_cursor: return hold_words("MouseCursor", *first, 0, 0);
-      case menu_bar: return note_menu_bar(number, descriptor, *first, result);
-      case settings: return read_settings(number, descriptor, result);
-      case instance_in_global: return create_into_global(number, descriptor, *first);
-      case database: return hold_database(number, descriptor, *first);
+      case project_kind::picture: return hold_words("Picture", *first, descriptor + 8, project_fields::picture_data_address);
+      case project_kind::movie: return hold_words("Movie", *first, 0, 0);
+      case project_kind::sound: return hold_words("Sound", *first, descriptor + 8, project_fields::data_address);
+      case project_kind::mouse_cursor: return hold_words("MouseCursor", *first, 0, 0);
+      case project_kind::menu_bar: return note_menu_bar(number, descriptor, *first, result);
+      case project_kind::settings: return read_settings(number, descriptor, result);
+      case project_kind::instance_in_global: return create_into_global(number, descriptor, *first);
+      case project_kind::database: return hold_database(number, descriptor, *first);
       default: return true;  // kinds of later versions make nothing here
     }
   }

@@ -12,6 +12,7 @@
 #include "runtime/core/settings_stream.h"
 #include "tests/compiler/codegen_helpers.h"
 #include "tests/compiler/fake_runtime.h"
+#include "runtime/interface/image_format.h"
 
 namespace codegen_test {
 namespace {
@@ -161,7 +162,7 @@ End Window
   ASSERT_TRUE(window && button);
   // Find the stream: the only counted stream whose packed content starts with P = 3, the window's index.
   std::optional<std::uint32_t> at;
-  for (std::uint32_t offset = image::k_header_size; offset + 6 < data.data1.size(); offset += 4)
+  for (std::uint32_t offset = zif::image_format::header_size; offset + 6 < data.data1.size(); offset += 4)
     if (data.word(offset) > 2 && data.word(offset) < 200 && data.data1[offset + 4] == 3 && data.data1[offset + 5] == *window)
       at = offset;
   ASSERT_TRUE(at);

@@ -9,6 +9,7 @@
 
 #include "compiler/image_writer.h"
 #include "tests/compiler/image_decoder.h"
+#include "runtime/interface/image_format.h"
 
 namespace image_test {
 namespace {
@@ -92,11 +93,11 @@ TEST(ImageWriter, AppendsPadToTheRequestedAlignment) {
   image::ImageWriter writer;
   EXPECT_EQ(writer.append_code(std::vector<std::uint8_t>(3, 0x90), 4), 0U);
   EXPECT_EQ(writer.append_code(std::vector<std::uint8_t>(1, 0xC3), 16), 16U);
-  EXPECT_EQ(writer.append_data(std::vector<std::uint8_t>(1, 7), 8), image::k_header_size);
-  EXPECT_EQ(writer.append_data(std::vector<std::uint8_t>(1, 9), 4), image::k_header_size + 4);
+  EXPECT_EQ(writer.append_data(std::vector<std::uint8_t>(1, 7), 8), zif::image_format::header_size);
+  EXPECT_EQ(writer.append_data(std::vector<std::uint8_t>(1, 9), 4), zif::image_format::header_size + 4);
   const auto segments = writer.finish();
   EXPECT_EQ(segments.code1.size(), 17U);
-  EXPECT_EQ(segments.data1.size(), image::k_header_size + 5);
+  EXPECT_EQ(segments.data1.size(), zif::image_format::header_size + 5);
 }
 
 TEST(ImageWriter, PackedBlobAndSegmentFilesHoldTheFourSegmentsInOrder) {

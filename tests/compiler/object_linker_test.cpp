@@ -8,6 +8,7 @@
 
 #include "tests/compiler/assembler.h"
 #include "tests/compiler/image_decoder.h"
+#include "runtime/interface/image_format.h"
 
 namespace image_test {
 namespace {
@@ -40,11 +41,11 @@ TEST_F(LinkObject, HeaderWordsPointAtEntryAndApplicationDescriptor) {
       ".text\n  nop\n  nop\n.globl _zoltic_entry\n_zoltic_entry:\n  ret\n"
       ".data\n  .long 7, 8\n.globl _zoltic_app\n_zoltic_app:\n  .long 1\n");
   EXPECT_EQ(image::read_u32(segments.data1, 0), 2U);
-  EXPECT_EQ(image::read_u32(segments.data1, 4), image::k_header_size + 8);
+  EXPECT_EQ(image::read_u32(segments.data1, 4), zif::image_format::header_size + 8);
   const auto relocated = apply_data2(segments.data2);
   EXPECT_EQ(relocated.at(0), image::Base::code);
   EXPECT_EQ(relocated.at(4), image::Base::data);
-  EXPECT_EQ(image::read_u32(segments.data1, image::k_header_size), 7U);
+  EXPECT_EQ(image::read_u32(segments.data1, zif::image_format::header_size), 7U);
 }
 
 TEST_F(LinkObject, CodeReferencesToDataBecomeRecordsHoldingDataOffsets) {
@@ -54,8 +55,8 @@ TEST_F(LinkObject, CodeReferencesToDataBecomeRecordsHoldingDataOffsets) {
   const Code2 code2 = decode_code2(segments.code2);
   ASSERT_EQ(code2.code_pointers, (std::vector<std::uint32_t>{0x2, 0x7}));
   // .data holds the 4-byte descriptor after the header; .rdata follows.
-  EXPECT_EQ(image::read_u32(segments.code1, 0x2), image::k_header_size + 4 + 2);
-  EXPECT_EQ(image::read_u32(segments.code1, 0x7), image::k_header_size);
+  EXPECT_EQ(image::read_u32(segments.code1, 0x2), zif::image_format::header_size + 4 + 2);
+  EXPECT_EQ(image::read_u32(segments.code1, 0x7), zif::image_format::header_size);
   EXPECT_EQ(std::string(segments.data1.begin() + 12, segments.data1.begin() + 17), "hello");
 }
 
@@ -89,7 +90,7 @@ TEST_F(LinkObject, GapsLongerThan4096BytesAreSplitIntoSkips) {
   const auto words = data2_words(segments.data2);
   // From offset 8: 4 descriptor bytes and 10000 skipped bytes.
   EXPECT_EQ(words, (std::vector<std::uint16_t>{0x4000, 0x4200, 0x8FFF, 0x8FFF, 0x8713, 0x4200}));
-  EXPECT_EQ(apply_data2(segments.data2).count(image::k_header_size + 10004), 1U);
+  EXPECT_EQ(apply_data2(segments.data2).count(zif::image_format::header_size + 10004), 1U);
 }
 
 TEST_F(LinkObject, CallsBetweenCodeSectionsAreResolvedInPlace) {

@@ -244,34 +244,34 @@ _objects_application:
 # flag, interfaces, methods, handlers, constants, the table word and the
 # virtual table.
 named_class:
-        .long 0, 16, named_name, 0xFFFFFFFF, 0, 1
+        .long CLASS_PROGRAM, 16, named_name, NO_SUPERCLASS, 0, 1
         .long 0                 # interfaces
         .long 1, describe_name  # an interface's methods have only names
         .long 0, 0, 0
 base_class:
-        .long 0, 32, base_name, APPLICATION, 1, base_constructor, base_destructor, 0
+        .long CLASS_PROGRAM, 32, base_name, APPLICATION, 1, base_constructor, base_destructor, 0
         .long 0
         .long 1, area_name, base_area
         .long 1, open_name, base_open, OPEN_KEY
         .long 0, 0, base_area
 middle_class:
-        .long 0, 36, middle_name, BASE, 1, middle_constructor, middle_destructor, 0
+        .long CLASS_PROGRAM, 36, middle_name, BASE, 1, middle_constructor, middle_destructor, 0
         .long 1, NAMED
         .long 2, area_name, middle_area, describe_name, middle_describe
         .long 1, open_name, middle_open, OPEN_KEY
         .long 0, 0, middle_area
 leaf_class:
-        .long 0, 40, leaf_name, MIDDLE, 1, leaf_constructor, leaf_destructor, 0
+        .long CLASS_PROGRAM, 40, leaf_name, MIDDLE, 1, leaf_constructor, leaf_destructor, 0
         .long 0
         .long 1, area_name, leaf_area
         .long 0, 0, 0, leaf_area
 stranger_class:
-        .long 0, 16, stranger_name, 0xFFFFFFFF, 0, 0
+        .long CLASS_PROGRAM, 16, stranger_name, NO_SUPERCLASS, 0, 0
         .long 0, 0, 0, 0, 0
 illegal_cast_class:
-        .long 1, illegal_cast_name
+        .long CLASS_RUNTIME, illegal_cast_name
 application_class:
-        .long 1, application_name
+        .long CLASS_RUNTIME, application_name
 
 # The lifecycle log: pairs of mark and class record, and their count.
         .globl _lifecycle_log, _lifecycle_count

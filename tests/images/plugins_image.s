@@ -32,10 +32,11 @@ _zoltic_app:
         .long 0                 # no classes
         .long 0                 # no project objects
 
-# An entry: next, size (from the name-length byte: 1 + name + library + 4),
-# a reserved word, the name's length, the name, the library.
+# An entry: next, size (that of an entry with an empty name and library, plus
+# the name and the library), a reserved word, the name's length, the name,
+# the library.
         .macro plugin_entry next, name, library_start, library_end
-        .long \next, 1 + (9f - 8f) + (\library_end - \library_start) + 4, 0
+        .long \next, PLUGIN_ENTRY_EMPTY_SIZE + (9f - 8f) + (\library_end - \library_start), 0
         .byte 9f - 8f
 8:      .ascii "\name"
 9:
@@ -49,7 +50,7 @@ no_entry_library:
 no_entry_end:
         .balign 4
 nameless:
-        .long garbage, 1 + 0 + 4 + 4, 0
+        .long garbage, PLUGIN_ENTRY_EMPTY_SIZE + 0 + 4, 0
         .byte 0
         .ascii "MZ.."
         .balign 4

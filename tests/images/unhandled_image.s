@@ -65,13 +65,13 @@ _zoltic_app:
         .long 2, end_exception_class, nil_object_class
         .long 1, settings
 end_exception_class:
-        .long 1, end_exception_name
+        .long CLASS_RUNTIME, end_exception_name
 nil_object_class:
-        .long 1, nil_object_name
+        .long CLASS_RUNTIME, nil_object_name
 
 # Project object of kind 4: the settings stream and its length.
 settings:
-        .long 4, 0, settings_end - settings_stream
+        .long PROJECT_SETTINGS, 0, settings_end - settings_stream
 settings_stream:
         .byte 0                 # flag
         .long 0                 # reserved word
