@@ -63,17 +63,6 @@ TEST_F(TextCaseTest, TitleCaseOverDoubleByteText) {
   EXPECT_EQ(adopt(zrt::title_cased(japanese_model(), starts_wide.get())).text(), join(wide_b, "ab"));
 }
 
-}  // namespace
-
-namespace {
-
-using runtime_test::adopt;
-using runtime_test::japanese_model;
-using runtime_test::join;
-using runtime_test::make;
-using runtime_test::western_model;
-using runtime_test::wide_space;
-
 class TextTrimTest : public runtime_test::LeakCheckedTest {};
 
 struct TrimCase {
