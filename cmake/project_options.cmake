@@ -1,13 +1,18 @@
 # Compiler options shared by every target of our own; third-party code
-# (GoogleTest) is built without them.
-add_library(project_options INTERFACE)
-target_compile_features(project_options INTERFACE cxx_std_20)
-target_compile_options(project_options INTERFACE -Wall -Wextra -Werror)
-target_include_directories(project_options INTERFACE ${PROJECT_SOURCE_DIR})
+# (GoogleTest) is built without them. build_options are the options alone;
+# project_options add the project's root as the include root, so that every
+# header is reached as `folder/.../x.h`. The runtime's layers take
+# build_options and include roots of their own instead (runtime/CMakeLists.txt).
+add_library(build_options INTERFACE)
+target_compile_features(build_options INTERFACE cxx_std_20)
+target_compile_options(build_options INTERFACE -Wall -Wextra -Werror)
 if(CMAKE_CROSSCOMPILING)
   # Raising an exception walks EBP frames from the raising routine upward, so
   # every runtime frame must keep its frame pointer.
-  target_compile_options(project_options INTERFACE -fno-omit-frame-pointer)
-  target_link_options(project_options INTERFACE -static -static-libgcc -static-libstdc++)
-  target_compile_definitions(project_options INTERFACE WIN32_LEAN_AND_MEAN NOMINMAX)
+  target_compile_options(build_options INTERFACE -fno-omit-frame-pointer)
+  target_link_options(build_options INTERFACE -static -static-libgcc -static-libstdc++)
+  target_compile_definitions(build_options INTERFACE WIN32_LEAN_AND_MEAN NOMINMAX)
 endif()
+add_library(project_options INTERFACE)
+target_link_libraries(project_options INTERFACE build_options)
+target_include_directories(project_options INTERFACE ${PROJECT_SOURCE_DIR})

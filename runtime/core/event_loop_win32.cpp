@@ -3,10 +3,7 @@
 
 #include "runtime/core/application.h"
 #include "runtime/core/periodic_tasks.h"
-#include "runtime/ui/drop_queue.h"
-#include "runtime/ui/mouse_tracking.h"
-#include "runtime/ui/native_windows.h"
-#include "runtime/ui/window_list.h"
+#include "runtime/core/window_hooks.h"
 
 #include <windows.h>
 
@@ -34,7 +31,7 @@ void report_mouse_if_moved() {
   if (!::GetCursorPos(&position)) return;
   if (position.x == g_last_mouse.x && position.y == g_last_mouse.y) return;
   g_last_mouse = position;
-  report_mouse_position(position.x, position.y);
+  window_hooks().mouse_moved(position.x, position.y);
 }
 
 // FIXME: offer the message to TranslateMDISysAccel in multiple-document
@@ -52,7 +49,7 @@ void dispatch(MSG& message) {
 }
 
 bool no_window_left() {
-  return !application_state().multiple_document && open_window_count() == 0;
+  return !application_state().multiple_document && window_hooks().open_window_count() == 0;
 }
 
 }  // namespace
@@ -60,8 +57,7 @@ bool no_window_left() {
 void run_event_loop_turn() {
   ApplicationState& state = application_state();
   state.loop_running = true;
-  deliver_queued_drops();
-  run_window_pass();
+  window_hooks().window_pass();
   MSG message{};
   // With no window left nothing would ever send a message: waiting for one
   // would hang an application whose windows all closed before the loop ran.

@@ -48,8 +48,4 @@ class ExportTable {
   std::array<std::size_t, k_slot_count> m_name_lengths{};
 };
 
-// The runtime's own table, built from every routine of the interface. It
-// exists in the Windows build only, where every declared routine is defined.
-[[nodiscard]] const ExportTable& runtime_exports();
-
 }  // namespace zrt

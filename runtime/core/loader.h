@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 
+#include "runtime/core/export_table.h"
 #include "runtime/core/image_linker.h"
 
 namespace zrt {
@@ -34,8 +35,8 @@ class LoaderPlatform : public ImportResolver {
 // and returns false without running anything of the image.
 [[nodiscard]] bool run_loader(LoaderPlatform& platform);
 
-// The loader with the system's own platform, for the start-up routine. It
-// exists in the Windows build only.
-[[nodiscard]] bool run_system_loader();
+// The loader with the system's own platform, for the start-up routine, which
+// hands it the runtime's export table. It exists in the Windows build only.
+[[nodiscard]] bool run_system_loader(const ExportTable& exports);
 
 }  // namespace zrt

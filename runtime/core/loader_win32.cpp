@@ -4,7 +4,6 @@
 // box and the call of the image's entry.
 #include "runtime/core/loader.h"
 
-#include "runtime/core/export_table.h"
 #include "runtime/core/runtime_message.h"
 #include "runtime/core/module_instance.h"
 #include "runtime/interface/image_format.h"
@@ -27,6 +26,8 @@ HMODULE own_module() { return static_cast<HMODULE>(module_instance()); }
 
 class SystemLoader : public LoaderPlatform {
  public:
+  explicit SystemLoader(const ExportTable& exports) : m_exports(exports) {}
+
   std::span<const std::uint8_t> pickle_resource() override {
     HRSRC found = ::FindResourceA(own_module(), MAKEINTRESOURCEA(zif::image_format::pickle_id), zif::image_format::pickle_type);
     if (found == nullptr) return {};
@@ -64,7 +65,7 @@ class SystemLoader : public LoaderPlatform {
   }
 
   std::optional<std::uint32_t> runtime_routine(std::string_view name) override {
-    const ExportSlot* slot = runtime_exports().find(name);
+    const ExportSlot* slot = m_exports.find(name);
     if (slot == nullptr) return std::nullopt;
     return address_value(slot->routine);
   }
@@ -80,12 +81,15 @@ class SystemLoader : public LoaderPlatform {
     if (address == nullptr) return std::nullopt;
     return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(address));
   }
+
+ private:
+  const ExportTable& m_exports;
 };
 
 }  // namespace
 
-bool run_system_loader() {
-  SystemLoader platform;
+bool run_system_loader(const ExportTable& exports) {
+  SystemLoader platform(exports);
   return run_loader(platform);
 }
 

@@ -3,8 +3,11 @@
 // then the classes the plug-ins registered are completed.
 #pragma once
 
+#include "runtime/core/export_table.h"
+
 namespace zrt {
 
-void install_recorded_plugins();
+// Plug-ins resolve the runtime's routines through `exports`.
+void install_recorded_plugins(const ExportTable& exports);
 
 }  // namespace zrt

@@ -117,10 +117,10 @@ void enter(HMODULE module) {
 
 }  // namespace
 
-void install_recorded_plugins() {
+void install_recorded_plugins(const ExportTable& exports) {
   const void* list = recorded_plugin_list();
   if (list == nullptr) return;
-  set_resolver_exports(&runtime_exports());
+  set_resolver_exports(&exports);
   set_plugin_message_sink(&show_runtime_message);
   for (const PluginEntry& entry : read_plugin_entries(data1_segment(), word_of_pointer(list)))
     if (HMODULE module = place_and_load(entry)) enter(module);

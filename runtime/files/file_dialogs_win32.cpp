@@ -3,10 +3,10 @@
 // give Nil without a message.
 #include "runtime/core/application.h"
 #include "runtime/core/strings.h"
+#include "runtime/core/window_hooks.h"
 #include "runtime/files/file_types.h"
 #include "runtime/files/folder_items.h"
 #include "runtime/interface/exports.h"
-#include "runtime/ui/native_windows.h"
 
 #include <windows.h>
 #include <commdlg.h>
@@ -28,7 +28,7 @@ ZObject* run_file_dialog(ZString* type_names, DialogKind kind) {
   char chosen[256] = "";
   OPENFILENAMEA record{};
   record.lStructSize = k_record_size;
-  record.hwndOwner = static_cast<HWND>(current_owner_window());
+  record.hwndOwner = static_cast<HWND>(window_hooks().owner_window());
   record.lpstrFilter = filter.filter.c_str();
   record.lpstrFile = chosen;
   record.nMaxFile = sizeof(chosen);

@@ -1,7 +1,7 @@
 // The system colour dialog behind the colour seam.
 #include "runtime/graphics/color_dialog.h"
 
-#include "runtime/ui/native_windows.h"
+#include "runtime/core/window_hooks.h"
 
 #include <windows.h>
 #include <commdlg.h>
@@ -16,7 +16,7 @@ bool run_color_dialog(std::uint32_t& system_color) {
   choice.lStructSize = sizeof(choice);
   // Owned like the runtime's other dialogs, so it stays above the window it
   // was asked for from.
-  choice.hwndOwner = static_cast<HWND>(current_owner_window());
+  choice.hwndOwner = static_cast<HWND>(window_hooks().owner_window());
   choice.rgbResult = system_color;
   choice.lpCustColors = custom_colors;
   choice.Flags = CC_RGBINIT;

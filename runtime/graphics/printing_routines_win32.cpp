@@ -5,12 +5,12 @@
 #include "runtime/core/native_destructors.h"
 #include "runtime/core/objects.h"
 #include "runtime/core/strings.h"
+#include "runtime/core/window_hooks.h"
 #include "runtime/graphics/device_names.h"
 #include "runtime/graphics/graphics_objects_win32.h"
 #include "runtime/graphics/printer_page_win32.h"
 #include "runtime/interface/device_layout.h"
 #include "runtime/interface/exports.h"
-#include "runtime/ui/native_windows.h"
 
 #include <windows.h>
 #include <commdlg.h>
@@ -65,7 +65,7 @@ bool any_printer() {
 PRINTDLGA dialog_record(ZObject* setup, DWORD flags) {
   PRINTDLGA dialog{};
   dialog.lStructSize = sizeof(dialog);
-  dialog.hwndOwner = static_cast<HWND>(zrt::current_owner_window());
+  dialog.hwndOwner = static_cast<HWND>(zrt::window_hooks().owner_window());
   if (setup != nullptr) {
     dialog.hDevMode = handle_field(setup, fields::device_mode);
     dialog.hDevNames = handle_field(setup, fields::device_names);

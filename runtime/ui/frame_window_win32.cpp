@@ -6,8 +6,8 @@
 #include "runtime/ui/native_windows.h"
 
 #include "runtime/core/application.h"
-#include "runtime/core/application_quit.h"
 #include "runtime/core/module_instance.h"
+#include "runtime/ui/application_quit.h"
 
 #include <windows.h>
 

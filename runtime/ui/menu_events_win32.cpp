@@ -2,9 +2,9 @@
 #include "runtime/ui/menu_events_win32.h"
 
 #include "runtime/core/application.h"
-#include "runtime/core/application_quit.h"
 #include "runtime/core/checked_memory.h"
 #include "runtime/core/image_bases.h"
+#include "runtime/ui/application_quit.h"
 #include "runtime/ui/menu_bar.h"
 #include "runtime/ui/menu_commands.h"
 #include "runtime/ui/native_window.h"

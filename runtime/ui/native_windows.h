@@ -69,4 +69,9 @@ void destroy_frame_window();
 // Destroys every runtime window without events, as the process ends.
 void destroy_remaining_windows();
 
+// Gives the layers below the windows their hooks into this layer: the window
+// pass and the mouse tracking of the event loop, the count of open windows and
+// the owner of message boxes and dialogs (window_hooks_win32.cpp).
+void install_window_hooks();
+
 }  // namespace zrt

@@ -18,12 +18,12 @@
 #include <vector>
 
 #include "runtime/core/class_table.h"
-#include "runtime/core/export_table.h"
 #include "runtime/core/image_bases.h"
 #include "runtime/core/memory.h"
 #include "runtime/core/objects.h"
 #include "runtime/core/runtime_classes.h"
 #include "runtime/core/strings.h"
+#include "runtime/runtime_exports.h"
 
 namespace {
 

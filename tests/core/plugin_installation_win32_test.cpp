@@ -7,6 +7,7 @@
 #include "runtime/core/plugin_registry.h"
 #include "runtime/core/plugin_resolver.h"
 #include "runtime/interface/exports.h"
+#include "runtime/runtime_exports.h"
 #include "tests/core/object_test_support.h"
 
 #include <gtest/gtest.h>
@@ -69,7 +70,7 @@ class PluginInstallation : public object_tests::ObjectTest {
     for (std::size_t i = 0; i + 1 < starts.size(); ++i) store(starts[i], address_of(starts[i + 1]));
     zrt::set_image_segments({}, {address_of(0), m_data});
     Win32InstallPlugins(m_data.data());
-    zrt::install_recorded_plugins();
+    zrt::install_recorded_plugins(zrt::runtime_exports());
   }
 
  private:

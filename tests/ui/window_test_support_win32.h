@@ -6,7 +6,7 @@
 #pragma once
 
 #include "runtime/core/application.h"
-#include "runtime/core/application_quit.h"
+#include "runtime/ui/application_quit.h"
 #include "runtime/core/class_table.h"
 #include "runtime/core/event_loop.h"
 #include "runtime/core/exceptions.h"

@@ -1,13 +1,12 @@
 // The exported routines of the application's life on Win32: RuntimeInit
 // with the system's start-up steps, RuntimeRun and its shutdown,
 // ApplicationQuit, the background call of long loops, the stack check and
-// RuntimeMsgBox.
+// RuntimeMsgBox. They join the layers: RuntimeInit installs the hooks and
+// services the upper layers lend the lower ones.
 #include "runtime/core/application.h"
-#include "runtime/core/application_quit.h"
 #include "runtime/core/deferred_imports.h"
 #include "runtime/core/event_loop.h"
 #include "runtime/core/exceptions.h"
-#include "runtime/core/export_table.h"
 #include "runtime/core/image_bases.h"
 #include "runtime/core/loaded_image.h"
 #include "runtime/core/native_destructors.h"
@@ -20,9 +19,11 @@
 #include "runtime/interface/exports.h"
 #include "runtime/net/socket_connection_win32.h"
 #include "runtime/net/socket_object.h"
+#include "runtime/runtime_exports.h"
+#include "runtime/ui/application_quit.h"
 #include "runtime/ui/keyboard.h"
-#include "runtime/ui/menu_item_object.h"
 #include "runtime/ui/menu_events_win32.h"
+#include "runtime/ui/menu_item_object.h"
 #include "runtime/ui/native_windows.h"
 #include "runtime/ui/plugin_control_kinds.h"
 #include "runtime/ui/timer_list.h"
@@ -60,7 +61,7 @@ class SystemStartup final : public zrt::StartupPlatform {
     zrt::install_sockets(&zrt::make_winsock_connection);
   }
   void install_plugins() override {
-    zrt::install_recorded_plugins();
+    zrt::install_recorded_plugins(zrt::runtime_exports());
     zrt::give_plugin_controls_kinds();
   }
   std::string resolve_deferred_imports() override {
@@ -89,6 +90,7 @@ extern "C" {
 
 void RuntimeInit(void* application_descriptor) {
   SystemStartup platform;
+  zrt::install_window_hooks();
   zrt::set_remaining_windows_deleter(&zrt::destroy_remaining_windows);
   zrt::set_message_filter(&zrt::handle_key_message);
   static_cast<void>(zrt::initialise_runtime(platform, zrt::image_data(), zrt::word_of_pointer(application_descriptor)));

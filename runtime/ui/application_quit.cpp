@@ -1,5 +1,5 @@
 // The quit sequence over the runtime's window list.
-#include "runtime/core/application_quit.h"
+#include "runtime/ui/application_quit.h"
 
 #include "runtime/core/application.h"
 #include "runtime/core/events.h"

@@ -1,6 +1,6 @@
 // The runtime's export table, filled from the entries the interface generator
 // writes for every declared routine.
-#include "runtime/core/export_table.h"
+#include "runtime/runtime_exports.h"
 
 #include "runtime/interface/exports.h"
 

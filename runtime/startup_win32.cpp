@@ -7,6 +7,7 @@
 #include "runtime/core/module_instance.h"
 #include "runtime/core/runtime_init.h"
 #include "runtime/core/runtime_message.h"
+#include "runtime/runtime_exports.h"
 
 #include <windows.h>
 
@@ -38,5 +39,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   ::InitCommonControls();
   // A failure has already been shown to the user; the exit code says the
   // program did not run.
-  return zrt::run_system_loader() ? 0 : zrt::k_failed_start_exit_code;
+  return zrt::run_system_loader(zrt::runtime_exports()) ? 0 : zrt::k_failed_start_exit_code;
 }
