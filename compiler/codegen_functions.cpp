@@ -286,23 +286,24 @@ void CodeGenerator::emit_trailer() {
   const int program_handlers = static_cast<int>(handlers.size());
   if (!m_function.array_handler.empty())
     handlers.push_back({m_layout.class_index(runtime_class("RuntimeException")), m_function.array_handler});
-  const int cleanup_bytes = 3 * static_cast<int>(cleanups.size());
-  const int trailer_end = 7 * static_cast<int>(handlers.size()) + cleanup_bytes + 1;
+  // Offsets from the first entry; the handlers' jumps follow the trailer's end.
+  const int cleanup_bytes = format::trailer_release_size * static_cast<int>(cleanups.size());
+  const int trailer_end = format::trailer_handler_size * static_cast<int>(handlers.size()) + cleanup_bytes + 1;
   auto emit_handler = [&](int k, int entry_start) {
-    const int displacement = trailer_end + 5 * k - (entry_start + 3);
+    const int displacement = trailer_end + 5 * k - (entry_start + format::handler_displacement_origin);
     m_out.emit(".byte " + std::to_string(format::trailer_entry::handler) + ", " +
                big_endian(static_cast<std::uint32_t>(handlers[static_cast<std::size_t>(k)].class_index), 2) + ", " +
                big_endian(static_cast<std::uint32_t>(displacement), 4));
   };
   m_out.emit(".byte " + text::hex(format::list_marker));
-  for (int k = 0; k < program_handlers; ++k) emit_handler(k, 7 * k);
+  for (int k = 0; k < program_handlers; ++k) emit_handler(k, format::trailer_handler_size * k);
   for (const FrameSlot& slot : cleanups) {
     const int kind = is_string(slot.type) ? format::trailer_entry::release_local_string
                                            : format::trailer_entry::release_local_object;
     m_out.emit(".byte " + std::to_string(kind) + ", " +
                big_endian(static_cast<std::uint32_t>(slot.offset) & 0xFFFF, 2));
   }
-  if (!m_function.array_handler.empty()) emit_handler(program_handlers, 7 * program_handlers + cleanup_bytes);
+  if (!m_function.array_handler.empty()) emit_handler(program_handlers, format::trailer_handler_size * program_handlers + cleanup_bytes);
   m_out.emit(".byte " + std::to_string(format::list_end));
   for (const HandlerEntry& handler : handlers) {
     m_out.emit(".byte 0xE9");

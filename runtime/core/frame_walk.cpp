@@ -139,20 +139,22 @@ class Unwinder {
 
   Outcome process_trailer(Address position, Address frame) {
     while (true) {
-      const auto kind = m_memory.byte_at(position++);
+      const Address entry = position;
+      const auto kind = m_memory.byte_at(entry);
       if (!kind) return Outcome::Stop;
       if (*kind == list_end) break;
+      position = entry + 1;  // a byte of no kind is skipped
       if (*kind == trailer_entry::handler) {
-        const auto class_index = m_memory.big_endian_i16_at(position);
-        const auto displacement = m_memory.big_endian_i32_at(position + 2);
+        const auto class_index = m_memory.big_endian_i16_at(entry + 1);
+        const auto displacement = m_memory.big_endian_i32_at(entry + handler_displacement_origin);
         if (!class_index || !displacement) return Outcome::Stop;
-        const Address handler = position + 2 + static_cast<Address>(*displacement);
-        position += 6;
+        const Address handler = entry + handler_displacement_origin + static_cast<Address>(*displacement);
+        position = entry + trailer_handler_size;
         if (!m_inside_handler && takes_exception(*class_index)) return enter(frame, handler);
       } else if (*kind == trailer_entry::release_local_string || *kind == trailer_entry::release_local_object) {
-        const auto offset = m_memory.big_endian_i16_at(position);
+        const auto offset = m_memory.big_endian_i16_at(entry + 1);
         if (!offset) return Outcome::Stop;
-        position += 2;
+        position = entry + trailer_release_size;
         release_slot(frame + static_cast<Address>(*offset),
                      *kind == trailer_entry::release_local_string ? Reference::String : Reference::Object);
       }

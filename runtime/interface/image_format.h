@@ -45,6 +45,9 @@ inline constexpr std::uint8_t handler = 4;
 inline constexpr std::uint8_t release_local_string = 5;
 inline constexpr std::uint8_t release_local_object = 6;
 }  // namespace trailer_entry
+inline constexpr int trailer_handler_size = 7;        // kind, class index, displacement
+inline constexpr int trailer_release_size = 3;        // kind, frame offset
+inline constexpr int handler_displacement_origin = 3;  // from the entry's start: after the class index
 
 // The first local of every compiled function: the exception variable of its
 // handlers, which the walk fills when a handler takes an exception.
