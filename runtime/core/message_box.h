@@ -4,12 +4,11 @@
 // the text and gives the answer, so nothing waits for a person.
 #pragma once
 
+#include "runtime/core/window_hooks.h"
+
 #include <string_view>
 
 namespace zrt {
-
-// A window handle without windows.h; null means no owner.
-using WindowHandle = void*;
 
 // Shows the box and returns the button chosen (the system's IDOK and so on).
 // `style` takes the system's MB_ flags; an empty caption gives the system's

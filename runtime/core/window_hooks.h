@@ -5,12 +5,13 @@
 // routine answers as if no window were open, which is also the truth then.
 #pragma once
 
-#include "runtime/core/message_box.h"
-
 #include <cstddef>
 #include <cstdint>
 
 namespace zrt {
+
+// A window handle without windows.h; null means none.
+using WindowHandle = void*;
 
 struct WindowHooks {
   // Each turn of the event loop, before it takes a message: the queued drops

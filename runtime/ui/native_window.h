@@ -6,6 +6,7 @@
 
 #include "runtime/core/objects.h"
 #include "runtime/core/strings.h"
+#include "runtime/core/window_hooks.h"
 #include "runtime/ui/frame_table.h"
 #include "runtime/ui/placement.h"
 
@@ -15,8 +16,6 @@
 #include <vector>
 
 namespace zrt {
-
-using WindowHandle = void*;
 
 struct NativeWindow {
   WindowHandle handle = nullptr;
