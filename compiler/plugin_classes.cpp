@@ -8,6 +8,7 @@
 #include "compiler/text_format.h"
 #include "compiler/types.h"
 #include "runtime/core/method_declarations.h"
+#include "runtime/interface/abi_types.h"
 #include "runtime/interface/image_format.h"
 #include "runtime/interface/plugin_declaration.h"
 
@@ -150,7 +151,7 @@ class DeclarationReader {
   // the superclass may be declared later in the text. A chain that comes
   // back counts as ending there.
   std::int32_t instance_size(const DeclaredClass& declared, std::size_t depth = 0) const {
-    std::int32_t base = 24;
+    std::int32_t base = zif::default_instance_size;
     if (const zif::ClassDecl* runtime_superclass = find_class(m_runtime, declared.superclass))
       base = runtime_superclass->instance_size;
     for (const DeclaredClass& other : m_classes)

@@ -8,13 +8,11 @@
 #include <algorithm>
 
 #include "compiler/names.h"
+#include "runtime/interface/abi_types.h"
 
 namespace zc {
 
 namespace {
-
-// The object header: reference count, class record, two live-list links.
-constexpr int k_object_header_size = 16;
 
 void append_missing(std::vector<const ClassInfo*>& list, const std::vector<const ClassInfo*>& more) {
   for (const ClassInfo* info : more)
@@ -105,13 +103,13 @@ int ProgramLayout::control_class_index(const ControlDecl& control) {
 }
 
 int ProgramLayout::instance_size(const ClassInfo* info) const {
-  if (info == nullptr) return k_object_header_size;
+  if (info == nullptr) return zif::object_header_size;
   if (info->is_runtime) {
     auto found = m_runtime_sizes.find(name_key(info->name));
-    return found != m_runtime_sizes.end() ? found->second : k_object_header_size;
+    return found != m_runtime_sizes.end() ? found->second : zif::object_header_size;
   }
   auto found = m_sizes.find(info);
-  return found != m_sizes.end() ? found->second : k_object_header_size;
+  return found != m_sizes.end() ? found->second : zif::object_header_size;
 }
 
 void ProgramLayout::lay_out(const ClassInfo* info) {

@@ -6,6 +6,7 @@
 
 #include "runtime/core/checked_memory.h"
 #include "runtime/core/strings.h"
+#include "runtime/interface/abi_types.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -99,7 +100,7 @@ static_assert(sizeof(void*) != 4 || offsetof(ClassRecord, is_interface) == 68, "
 static_assert(sizeof(void*) != 4 || offsetof(ClassRecord, reserved_word) == 84, "the record ends with a reserved word");
 
 inline constexpr std::uint32_t class_record_tag = 3;
-inline constexpr std::int32_t default_instance_size = 24;
+using zif::default_instance_size;
 
 // A record with its defaults (tag 3, size 24, no members), put at the head
 // of the list of every record made at run time.

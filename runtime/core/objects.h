@@ -20,11 +20,11 @@ struct ZObject {
   zrt::Word older_word;   // older neighbour, 0 for the oldest
 };
 
-static_assert(sizeof(ZObject) == 16, "compiled code places fields after a 16-byte header");
+static_assert(sizeof(ZObject) == zif::object_header_size, "compiled code places fields after the header");
 
 namespace zrt {
 
-inline constexpr std::int32_t object_header_size = sizeof(ZObject);
+using zif::object_header_size;
 
 // A new instance with count 1, its fields zeroed and then set by the
 // constructors of its chain, at the head of the live object list.
