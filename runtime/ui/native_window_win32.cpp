@@ -280,7 +280,6 @@ WindowHandle current_owner_window() {
   return owner_window(&is_visible_window, frame_window());
 }
 
-
 ScreenSize screen_size() {
   return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
 }
