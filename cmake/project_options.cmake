@@ -10,6 +10,12 @@ if(CMAKE_CROSSCOMPILING)
   # Raising an exception walks EBP frames from the raising routine upward, so
   # every runtime frame must keep its frame pointer.
   target_compile_options(build_options INTERFACE -fno-omit-frame-pointer)
+  # Compiled code releases a temporary it passed to a runtime routine from
+  # that argument's stack slot after the call, so a routine must leave its
+  # arguments as they were pushed. A sibling call overwrites them with the
+  # arguments of the routine it jumps to (graphicsPixelGetter stored the
+  # system colour over its Graphics argument), so sibling calls are off.
+  target_compile_options(build_options INTERFACE -fno-optimize-sibling-calls)
   target_link_options(build_options INTERFACE -static -static-libgcc -static-libstdc++)
   target_compile_definitions(build_options INTERFACE WIN32_LEAN_AND_MEAN NOMINMAX)
 endif()
