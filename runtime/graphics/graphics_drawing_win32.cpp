@@ -5,6 +5,7 @@
 #include "runtime/core/objects.h"
 #include "runtime/graphics/graphics_objects_win32.h"
 #include "runtime/graphics/pictures_win32.h"
+#include "runtime/graphics/wrapped_text_win32.h"
 #include "runtime/interface/exports.h"
 
 #include <array>
@@ -80,10 +81,8 @@ void draw_text(DrawingPort& port, HDC context, std::string_view text, std::int32
     return;
   }
   const zrt::TextMetricsCache* metrics = port.text_metrics();
-  RECT box{at.x, at.y - (metrics != nullptr ? metrics->ascent : 0), at.x + wrap_width, 32767};
-  const UINT alignment = ::SetTextAlign(context, TA_LEFT | TA_TOP);
-  ::DrawTextA(context, text.data(), static_cast<int>(text.size()), &box, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-  ::SetTextAlign(context, alignment);
+  const RECT box{at.x, at.y - (metrics != nullptr ? metrics->ascent : 0), at.x + wrap_width, 32767};
+  zrt::draw_wrapped_text(context, box, text, 0);
 }
 
 }  // namespace

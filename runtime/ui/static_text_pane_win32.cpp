@@ -1,5 +1,6 @@
 // The static text's pane: drawn into its window, without a handle.
 #include "runtime/graphics/colors.h"
+#include "runtime/graphics/wrapped_text_win32.h"
 #include "runtime/ui/control_panes.h"
 #include "runtime/ui/pane_font_win32.h"
 #include "runtime/ui/system_pane_win32.h"
@@ -49,13 +50,8 @@ class StaticTextPane final : public SystemPane {
 
  private:
   void draw_wrapped(HDC context, const std::string& text, std::int16_t align) const {
-    static constexpr UINT formats[] = {DT_LEFT, DT_CENTER, DT_RIGHT};
     const Bounds b = bounds();
-    RECT area{b.left, b.top, b.right, 32767};
-    ::SetTextAlign(context, TA_TOP);
-    ::DrawTextA(context, text.c_str(), static_cast<int>(text.size()), &area,
-                DT_WORDBREAK | DT_NOPREFIX | formats[align >= 0 && align <= 2 ? align : 0]);
-    ::SetTextAlign(context, TA_BASELINE);
+    draw_wrapped_text(context, RECT{b.left, b.top, b.right, 32767}, text, align);
   }
 
   void draw_lines(HDC context, const std::string& text, std::int16_t align) const {

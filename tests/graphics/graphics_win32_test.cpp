@@ -253,6 +253,24 @@ TEST_F(GraphicsText, WrappedTextKeepsItsFirstBaselineAndBreaksAtWords) {
   EXPECT_EQ(first_line_bottom, 19);
 }
 
+// At small sizes a system may draw a long run of text wider than it
+// measures it, so a word judged to fit was cut at the wrap width. Wrapped,
+// every letter is drawn whole: the ink equals that of one unwrapped line.
+TEST_F(GraphicsText, WrappedWordsAreDrawnWholeAtSmallSizes) {
+  const zrt::StringRef paragraph =
+      text("If you export the plot data you may re-read the file with MS Excel to create the plot there.");
+  auto ink_count = [&](std::int32_t wrap_width) {
+    const zrt::ObjectRef image = picture(700, 60);
+    const zrt::ObjectRef g = graphics_of(image);
+    graphicsTextFontSetter(g.get(), 0, text("Helvetica").get());
+    graphicsTextSizeSetter(g.get(), 0, 10);
+    RuntimeGraphicsDrawString(g.get(), paragraph.get(), 0, 12, wrap_width);
+    EXPECT_LE(ink_of(g, 700, 60).right, wrap_width == 0 ? 700 : wrap_width - 1);
+    return count_pixels(g, 700, 60, [](std::uint32_t colour) { return colour != k_white; });
+  };
+  EXPECT_EQ(ink_count(364), ink_count(0));
+}
+
 TEST_F(GraphicsText, AmpersandIsAnOrdinaryCharacterWhenWrapping) {
   const std::int32_t width = RuntimeGraphicsStringWidth(m_graphics.get(), text("A&B").get());
   RuntimeGraphicsDrawString(m_graphics.get(), text("A&B").get(), 0, 20, 150);

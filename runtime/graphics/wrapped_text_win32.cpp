@@ -1,0 +1,30 @@
+#include "runtime/graphics/wrapped_text_win32.h"
+
+#include "runtime/core/character_model.h"
+#include "runtime/graphics/text_wrap.h"
+
+namespace zrt {
+
+void draw_wrapped_text(HDC context, const RECT& box, std::string_view text, std::int32_t alignment) {
+  const TextMeasure measure = [context](std::string_view piece) {
+    SIZE size{};
+    ::GetTextExtentPoint32A(context, piece.data(), static_cast<int>(piece.size()), &size);
+    return static_cast<std::int32_t>(size.cx);
+  };
+  TEXTMETRICA metrics{};
+  ::GetTextMetricsA(context, &metrics);
+  const std::int32_t box_width = box.right - box.left;
+  const UINT saved_alignment = ::SetTextAlign(context, TA_LEFT | TA_TOP);
+  std::int32_t top = box.top;
+  for (const WrappedLine& line : wrap_text(text, box_width, measure, system_character_model())) {
+    if (top >= box.bottom) break;
+    const std::int32_t left = box.left + aligned_left(line.width, box_width, alignment);
+    for (const PlacedWord& word : line.words)
+      ::ExtTextOutA(context, left + word.left, top, ETO_CLIPPED, &box, word.text.data(),
+                    static_cast<UINT>(word.text.size()), nullptr);
+    top += metrics.tmHeight;
+  }
+  ::SetTextAlign(context, saved_alignment);
+}
+
+}  // namespace zrt
