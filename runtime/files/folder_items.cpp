@@ -113,8 +113,4 @@ ZObject* FolderItemCreateResourceFork(ZObject*, ZString*) { return nullptr; }
 ZObject* FolderItemOpenSound(ZObject*) { return nullptr; }
 void FolderItemSaveAsPicture(ZObject*, ZObject*) {}
 
-// Without an image library pictures are neither written as JPEG nor read.
-void FolderItemSaveAsJPEG(ZObject*, ZObject*) {}
-ZObject* FolderItemOpenImage(ZObject*) { return nullptr; }
-
 }

@@ -48,11 +48,15 @@ void stretch(HDC destination, HDC source, const PictureCopy& copy, DWORD operati
 }  // namespace
 
 BitmapSurface::BitmapSurface(std::int32_t width, std::int32_t height, std::int32_t depth)
+    : BitmapSurface(width, height, depth, color_table_for_depth(depth)) {}
+
+BitmapSurface::BitmapSurface(std::int32_t width, std::int32_t height, std::int32_t depth,
+                             const std::vector<TableColor>& table)
     : m_width(width),
       m_height(height),
       m_depth(depth),
       m_row_length(row_length_for(width, depth)),
-      m_header(bitmap_header_for(width, height, depth)) {
+      m_header(bitmap_header_with_table(width, height, depth, table)) {
   // A height of -1 would be taken as a bottom-up bitmap of one row: sizes
   // below 1 are refused here rather than left to the system.
   if (width < 1 || height < 1) return;
@@ -86,6 +90,31 @@ void BitmapSurface::fill_white() {
   const RECT all{0, 0, m_width, m_height};
   ::FillRect(context, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
   release_context(context);
+}
+
+std::span<std::uint8_t> BitmapSurface::pixels_for_writing() {
+  if (m_bitmap == nullptr) return {};
+  ::GdiFlush();
+  return {static_cast<std::uint8_t*>(m_pixels), static_cast<std::size_t>(m_row_length) * static_cast<std::size_t>(m_height)};
+}
+
+std::vector<std::uint8_t> BitmapSurface::rows_at_24_bits() {
+  if (m_bitmap == nullptr) return {};
+  void* bits = nullptr;
+  HBITMAP copy = make_section(bitmap_header_with_table(m_width, m_height, 24, {}), &bits);
+  if (copy == nullptr) return {};
+  {
+    SelectedBitmap target(copy);
+    HDC source = acquire_context();
+    ::BitBlt(target.context(), 0, 0, m_width, m_height, source, 0, 0, SRCCOPY);
+    release_context(source);
+  }
+  ::GdiFlush();
+  const std::size_t row_length = (static_cast<std::size_t>(m_width) * 3 + 3) / 4 * 4;
+  const auto* first = static_cast<const std::uint8_t*>(bits);
+  std::vector<std::uint8_t> rows(first, first + row_length * static_cast<std::size_t>(m_height));
+  ::DeleteObject(copy);
+  return rows;
 }
 
 HDC BitmapSurface::acquire_context() {

@@ -6,8 +6,10 @@
 
 #include "runtime/graphics/drawing_geometry.h"
 #include "runtime/graphics/drawing_target_win32.h"
+#include "runtime/graphics/picture_layout.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace zrt {
@@ -17,6 +19,8 @@ class BitmapSurface final : public DrawingTarget {
   // Filled with white. A depth the system refuses gives a surface without
   // bitmap, which keeps its size and draws nothing.
   BitmapSurface(std::int32_t width, std::int32_t height, std::int32_t depth);
+  // The same with the given colour table in place of the depth's own.
+  BitmapSurface(std::int32_t width, std::int32_t height, std::int32_t depth, const std::vector<TableColor>& table);
   ~BitmapSurface() override;
 
   void add_user() { ++m_users; }
@@ -25,6 +29,14 @@ class BitmapSurface final : public DrawingTarget {
 
   [[nodiscard]] bool has_bitmap() const { return m_bitmap != nullptr; }
   [[nodiscard]] std::int32_t row_length() const { return m_row_length; }
+  // The bitmap's top-down rows of row_length() bytes, to be written in
+  // place (empty without bitmap); drawing still queued for them is finished
+  // first. Call pixels_changed() after writing.
+  [[nodiscard]] std::span<std::uint8_t> pixels_for_writing();
+  // The pixels as top-down rows of 24-bit blue, green, red, each padded to
+  // 4 bytes, converted by the system from the surface's depth; empty
+  // without bitmap or when the system cannot make the copy.
+  [[nodiscard]] std::vector<std::uint8_t> rows_at_24_bits();
 
   HDC acquire_context() override;
   void release_context(HDC context) override;

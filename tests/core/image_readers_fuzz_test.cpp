@@ -22,6 +22,7 @@
 #include "tests/core/image_builder.h"
 #include "tests/core/image_data_builder.h"
 #include "tests/core/object_test_support.h"
+#include "tests/graphics/bitmap_file_builder.h"
 #include "tests/ui/control_test_support.h"
 #include "tests/ui/definition_builder.h"
 #include "tests/ui/menu_test_support.h"
@@ -31,6 +32,7 @@
 #include "runtime/core/project_objects.h"
 #include "runtime/core/resource_index.h"
 #include "runtime/core/settings_stream.h"
+#include "runtime/graphics/bitmap_file.h"
 #include "runtime/ui/menu_definition.h"
 #include "runtime/ui/window_creation.h"
 
@@ -309,7 +311,38 @@ std::vector<Reader> stream_readers() {
   };
 }
 
+// A bitmap file read and written as a picture's rows, as opening a picture
+// does.
+Outcome read_bitmap(std::span<const std::uint8_t> bytes) {
+  const zrt::BitmapFileRead read = zrt::read_bitmap_file(bytes);
+  if (const auto* why = std::get_if<std::string>(&read)) return refused(*why);
+  const zrt::BitmapFile& file = std::get<zrt::BitmapFile>(read);
+  const std::int32_t depth = zrt::picture_depth_for(file);
+  Bytes rows(static_cast<std::size_t>(zrt::row_length_for(file.width, depth)) * static_cast<std::size_t>(file.height));
+  zrt::write_picture_rows(file, depth, rows);
+  return Outcome::Read;
+}
+
+std::vector<Reader> bitmap_file_readers() {
+  using bitmap_tests::bitmap_file;
+  const zrt::TableColor grey{128, 128, 128, 0};
+  return {
+      {"bitmap file (8 bits, colour table)",
+       bitmap_file({.width = 5, .depth = 8, .table = {grey, grey, grey}, .values = {0, 1, 2, 1, 0, 2, 2, 1, 0, 0}}),
+       &read_bitmap},
+      {"bitmap file (16 bits, masks)",
+       bitmap_file({.depth = 16, .masks = zrt::ColorMasks{0xF800, 0x07E0, 0x001F}, .values = {1, 2, 3, 4, 5, 6}}),
+       &read_bitmap},
+      {"bitmap file (core header, 4 bits)",
+       bitmap_file({.depth = 4, .header = bitmap_tests::HeaderKind::Core, .table = zrt::color_table_for_depth(4),
+                    .values = {0, 1, 15, 0, 14, 0}}),
+       &read_bitmap},
+  };
+}
+
 using ImageReadersFuzz = object_tests::ObjectTest;
+
+TEST_F(ImageReadersFuzz, BitmapFilesAreRefusedOrReadForEveryMutation) { fuzz_all(bitmap_file_readers()); }
 
 TEST_F(ImageReadersFuzz, TheLoaderAndTheStreamReadersRefuseOrReadEveryMutation) {
   std::vector<Reader> readers = loader_readers();
