@@ -113,9 +113,12 @@ LRESULT on_erase_background(HWND handle, HDC context) {
   return 1;
 }
 
+// A window that a modal dialog or box has disabled stays until the dialog
+// ends, whoever asks: the system's dialogs do not survive their owner going
+// in the middle of their work (Wine's file dialog faults on its OK).
 void on_close_request(HWND handle) {
   NativeWindow* native = record_of(handle);
-  if (native == nullptr) return;
+  if (native == nullptr || !::IsWindowEnabled(handle)) return;
   const ObjectRef window = ObjectRef::share(native->window.get());
   if (raise_boolean_event(window.get(), {"Window", "CancelClose"})) return;
   if (NativeWindow* still_open = record_of(handle)) close_native_window(*still_open);

@@ -42,8 +42,17 @@ std::string scratch_folder(const std::string& name) {
   const std::string folder = std::string(Z_SCRATCH_DIR) + "/" + name;
   ::CreateDirectoryA(windows_path(Z_SCRATCH_DIR).c_str(), nullptr);
   ::CreateDirectoryA(windows_path(folder).c_str(), nullptr);
-  for (const char* extension : {".fre", ".tab", ".raw.fre"})
-    ::DeleteFileA(windows_path(folder + "/" + name + extension).c_str());
+  // Emptied, so that no save meets a file of an earlier run and the
+  // system's "replace it?" question.
+  WIN32_FIND_DATAA found{};
+  HANDLE search = ::FindFirstFileA(windows_path(folder + "/*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do
+      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        ::DeleteFileA(windows_path(folder + "/" + found.cFileName).c_str());
+    while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+  }
   return folder;
 }
 
