@@ -98,33 +98,12 @@ NativeWindow* attach_native_record(ZObject* window, WindowKind kind, HWND handle
 
 // Document windows live on their own: the system would destroy those the
 // closing window owns along with it, so they pass to its own owner first.
-// Other kinds it owns (its dialogs) go with it. Gives the windows handed on.
-std::vector<HWND> hand_on_owned_documents(HWND closing) {
-  const HWND next_owner = ::GetWindow(closing, GW_OWNER);
-  std::vector<HWND> handed;
+// Other kinds it owns (its dialogs) go with it.
+void hand_on_owned_documents(HWND closing) {
+  const auto next_owner = reinterpret_cast<LONG_PTR>(::GetWindow(closing, GW_OWNER));
   for (NativeWindow* other = newest_window(); other != nullptr; other = other->next)
-    if (is_document_kind(other->kind) && ::GetWindow(handle_of(*other), GW_OWNER) == closing) {
-      ::SetWindowLongPtrA(handle_of(*other), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(next_owner));
-      handed.push_back(handle_of(*other));
-    }
-  return handed;
-}
-
-bool is_above(HWND window, HWND other) {
-  for (HWND below = ::GetWindow(window, GW_HWNDNEXT); below != nullptr; below = ::GetWindow(below, GW_HWNDNEXT))
-    if (below == other) return true;
-  return false;
-}
-
-// An owned window stays in front of its owner. When the closing window's
-// owner is activated in its place, some systems (Wine) raise it above the
-// windows just handed to it; those go back directly in front of it.
-void keep_in_front_of_owner(HWND window) {
-  const HWND owner = ::GetWindow(window, GW_OWNER);
-  if (owner == nullptr || !::IsWindow(window) || is_above(window, owner)) return;
-  const HWND in_front = ::GetWindow(owner, GW_HWNDPREV);
-  ::SetWindowPos(window, in_front != nullptr ? in_front : HWND_TOP, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    if (is_document_kind(other->kind) && ::GetWindow(handle_of(*other), GW_OWNER) == closing)
+      ::SetWindowLongPtrA(handle_of(*other), GWLP_HWNDPARENT, next_owner);
 }
 
 // Takes the window off the system and the runtime's lists without events.
@@ -134,9 +113,8 @@ void detach_native_record(NativeWindow& native) {
   remove_modal(handle);
   remove_window(native);
   if (native.destroyed_by_system) return;
-  const std::vector<HWND> handed = hand_on_owned_documents(handle);
+  hand_on_owned_documents(handle);
   ::DestroyWindow(handle);
-  for (HWND window : handed) keep_in_front_of_owner(window);
 }
 
 // Only while the variable still holds this window: the application may

@@ -321,14 +321,8 @@ TEST_F(WindowTest, ClosingADocumentLeavesTheDocumentsItOwnsOpen) {
   zrt::ObjectRef second = create(document, &variables[1]);
   const zrt::ObjectRef third = create(document, &variables[2]);
   ASSERT_EQ(::GetWindow(handle_of(third), GW_OWNER), handle_of(second));
-  turn();
-  ::SetActiveWindow(handle_of(second));
   RuntimeCloseWindow(std::exchange(second, {}).get());
   EXPECT_EQ(::GetWindow(handle_of(third), GW_OWNER), handle_of(first)) << "passed to its owner's owner";
-  bool owner_below = false;
-  for (HWND below = ::GetWindow(handle_of(third), GW_HWNDNEXT); below != nullptr; below = ::GetWindow(below, GW_HWNDNEXT))
-    owner_below = owner_below || below == handle_of(first);
-  EXPECT_TRUE(owner_below) << "a window handed on stays in front of its new owner, which took the activation";
   RuntimeCloseWindow(std::exchange(first, {}).get());
   EXPECT_TRUE(::IsWindow(handle_of(third)));
   EXPECT_EQ(zrt::newest_window(), zrt::WindowFields(third.get()).native());
