@@ -36,15 +36,20 @@ std::optional<std::vector<std::uint8_t>> read_whole_file(const std::string& path
   return bytes;
 }
 
-// All the bytes, or no file left behind.
+// All the bytes, or nothing changed: the bytes go to a file beside the
+// target first, which then takes the target's place, so a failed write
+// neither leaves a partial file nor loses the one that was there.
 void write_whole_file(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const std::string beside = path + ".partial";
+  HANDLE file =
+      ::CreateFileA(beside.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;
   DWORD written = 0;
   const bool whole = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
                      written == bytes.size();
   const bool closed = ::CloseHandle(file) != FALSE;
-  if (!whole || !closed) ::DeleteFileA(path.c_str());
+  if (!whole || !closed || !::MoveFileExA(beside.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
+    ::DeleteFileA(beside.c_str());
 }
 
 std::unique_ptr<BitmapSurface> read_bitmap_surface(const std::string& path) {

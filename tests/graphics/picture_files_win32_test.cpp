@@ -117,8 +117,10 @@ TEST_F(PictureFiles, APictureOfEachDepthSavedAsJpegReadsBackCloseInSixteenBits) 
       RuntimeGraphicsFillRect(g.get(), q.x, q.y, 16, 16);
     }
     const std::string name = "saved_" + std::to_string(depth) + ".jpg";
+    m_folder.write(name, {'o', 'l', 'd'});
     FolderItemSaveAsJPEG(item(name).get(), image.get());
     ASSERT_TRUE(exists(name)) << "nothing was written";
+    EXPECT_FALSE(exists(name + ".partial")) << "the file written beside the target was left";
     std::ifstream written(m_folder.path(name), std::ios::binary);
     const std::string start(std::istreambuf_iterator<char>(written), {});
     ASSERT_GE(start.size(), 3u);
