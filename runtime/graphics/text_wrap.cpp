@@ -92,6 +92,17 @@ std::vector<WrappedLine> wrap_text(std::string_view text, std::int32_t width, co
   }
 }
 
+std::vector<PlacedWord> characters_of(const PlacedWord& word, const TextMeasure& measure,
+                                      const CharacterModel& model) {
+  std::vector<PlacedWord> characters;
+  for (std::size_t at = 0; at < word.text.size();) {
+    const std::size_t size = model.character_size(word.text, at);
+    characters.push_back({word.text.substr(at, size), word.left + (at > 0 ? measure(word.text.substr(0, at)) : 0)});
+    at += size;
+  }
+  return characters;
+}
+
 std::int32_t aligned_left(std::int32_t line_width, std::int32_t box_width, std::int32_t alignment) {
   const std::int32_t room = box_width - line_width;
   if (alignment == 1) return room / 2;

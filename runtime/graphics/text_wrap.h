@@ -38,6 +38,13 @@ struct WrappedLine {
 [[nodiscard]] std::vector<WrappedLine> wrap_text(std::string_view text, std::int32_t width, const TextMeasure& measure,
                                                  const CharacterModel& model);
 
+// The characters of a placed word, each placed where the measure of the
+// word up to it ends. Drawn one by one, the characters keep the measured
+// spacing: a system that draws a run of text wider than it measures it
+// would otherwise close the gaps between words.
+[[nodiscard]] std::vector<PlacedWord> characters_of(const PlacedWord& word, const TextMeasure& measure,
+                                                    const CharacterModel& model);
+
 // Where a line of this width starts in a box of the given width: 0 for
 // left alignment (0), half the room for centred (1), all of it for right
 // (2); any other alignment is left.

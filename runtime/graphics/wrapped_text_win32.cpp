@@ -16,12 +16,14 @@ void draw_wrapped_text(HDC context, const RECT& box, std::string_view text, std:
   const std::int32_t box_width = box.right - box.left;
   const UINT saved_alignment = ::SetTextAlign(context, TA_LEFT | TA_TOP);
   std::int32_t top = box.top;
-  for (const WrappedLine& line : wrap_text(text, box_width, measure, system_character_model())) {
+  const CharacterModel& model = system_character_model();
+  for (const WrappedLine& line : wrap_text(text, box_width, measure, model)) {
     if (top >= box.bottom) break;
     const std::int32_t left = box.left + aligned_left(line.width, box_width, alignment);
     for (const PlacedWord& word : line.words)
-      ::ExtTextOutA(context, left + word.left, top, ETO_CLIPPED, &box, word.text.data(),
-                    static_cast<UINT>(word.text.size()), nullptr);
+      for (const PlacedWord& character : characters_of(word, measure, model))
+        ::ExtTextOutA(context, left + character.left, top, ETO_CLIPPED, &box, character.text.data(),
+                      static_cast<UINT>(character.text.size()), nullptr);
     top += metrics.tmHeight;
   }
   ::SetTextAlign(context, saved_alignment);

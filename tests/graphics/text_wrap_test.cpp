@@ -69,6 +69,17 @@ TEST(WordWrap, NeverSplitsADoubleByteCharacter) {
   EXPECT_EQ(lines[1], std::string(runtime_test::kanji_book) + "@0|20");
 }
 
+TEST(WordWrap, PlacesEachCharacterWhereTheMeasureOfTheWordUpToItEnds) {
+  std::string placed;
+  for (const zrt::PlacedWord& character :
+       zrt::characters_of({"aWb", 100}, width_of, runtime_test::western_model()))
+    placed += std::string(character.text) + "@" + std::to_string(character.left) + " ";
+  EXPECT_EQ(placed, "a@100 W@110 b@130 ");
+  const std::string kanji = std::string(runtime_test::kanji_sun) + "a";
+  EXPECT_EQ(zrt::characters_of({kanji, 0}, width_of, runtime_test::japanese_model()).size(), 2u)
+      << "a double-byte character is placed whole";
+}
+
 TEST(WordWrap, AlignsALineInItsBox) {
   EXPECT_EQ(zrt::aligned_left(40, 100, 0), 0);
   EXPECT_EQ(zrt::aligned_left(40, 100, 1), 30);
