@@ -34,9 +34,10 @@ struct WrappedLine {
 // the end of the next word is within the width, and the spaces where it
 // breaks are not drawn. A word wider than the whole width breaks after the
 // last character that fits, and every line holds at least one character.
-// Spaces that open a paragraph are kept.
+// Spaces that open a paragraph are kept. At most max_lines lines are made:
+// those past a box's bottom are never drawn.
 [[nodiscard]] std::vector<WrappedLine> wrap_text(std::string_view text, std::int32_t width, const TextMeasure& measure,
-                                                 const CharacterModel& model);
+                                                 const CharacterModel& model, std::size_t max_lines);
 
 // The characters of a placed word, each placed where the measure of the
 // word up to it ends. Drawn one by one, the characters keep the measured

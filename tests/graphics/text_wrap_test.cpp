@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,7 +22,7 @@ std::int32_t width_of(std::string_view text) {
 std::vector<std::string> layout(std::string_view text, std::int32_t width,
                                 const zrt::CharacterModel& model = runtime_test::western_model()) {
   std::vector<std::string> described;
-  for (const zrt::WrappedLine& line : zrt::wrap_text(text, width, width_of, model)) {
+  for (const zrt::WrappedLine& line : zrt::wrap_text(text, width, width_of, model, SIZE_MAX)) {
     std::string entry;
     for (const zrt::PlacedWord& word : line.words)
       entry += (entry.empty() ? "" : " ") + std::string(word.text) + "@" + std::to_string(word.left);
@@ -67,6 +68,21 @@ TEST(WordWrap, NeverSplitsADoubleByteCharacter) {
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], std::string(runtime_test::kanji_sun) + "@0|20");
   EXPECT_EQ(lines[1], std::string(runtime_test::kanji_book) + "@0|20");
+}
+
+// A text of one huge word must not cost a measure of the whole word per
+// line, nor lines below the box.
+TEST(WordWrap, AHugeWordIsMeasuredALineAtATimeAndOnlyAsFarAsTheLastLine) {
+  const std::string word(1'000'000, 'a');
+  std::size_t measured_bytes = 0;
+  const zrt::TextMeasure counting = [&](std::string_view piece) {
+    measured_bytes += piece.size();
+    return width_of(piece);
+  };
+  const std::vector<zrt::WrappedLine> lines = zrt::wrap_text(word, 100, counting, runtime_test::western_model(), 50);
+  ASSERT_EQ(lines.size(), 50u);
+  EXPECT_EQ(lines.back().words.at(0).text.size(), 10u);
+  EXPECT_LT(measured_bytes, 10'000u);
 }
 
 TEST(WordWrap, PlacesEachCharacterWhereTheMeasureOfTheWordUpToItEnds) {
