@@ -13,7 +13,7 @@ namespace bitmap_tests {
 
 enum class HeaderKind { Core, Info, V5 };
 
-struct BitmapSpec {
+struct BitmapShape {
   std::int32_t width = 3;
   std::int32_t height = 2;
   std::int32_t depth = 8;
@@ -42,19 +42,19 @@ inline void put(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t 
   for (std::size_t i = 0; i < size; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
-inline std::vector<std::uint8_t> pixel_rows(const BitmapSpec& spec) {
-  const std::size_t row_length = (static_cast<std::size_t>(spec.width) * spec.depth + 31) / 32 * 4;
-  std::vector<std::uint8_t> rows(row_length * spec.height, 0);
-  for (std::int32_t y = 0; y < spec.height; ++y) {
-    const std::size_t stored = static_cast<std::size_t>(spec.top_down ? y : spec.height - 1 - y);
+inline std::vector<std::uint8_t> pixel_rows(const BitmapShape& shape) {
+  const std::size_t row_length = (static_cast<std::size_t>(shape.width) * shape.depth + 31) / 32 * 4;
+  std::vector<std::uint8_t> rows(row_length * shape.height, 0);
+  for (std::int32_t y = 0; y < shape.height; ++y) {
+    const std::size_t stored = static_cast<std::size_t>(shape.top_down ? y : shape.height - 1 - y);
     std::uint8_t* row = rows.data() + stored * row_length;
-    for (std::int32_t x = 0; x < spec.width; ++x) {
-      const std::uint32_t value = spec.values.at(static_cast<std::size_t>(y * spec.width + x));
-      if (spec.depth <= 8) {
-        const int bit = x * spec.depth;
-        row[bit / 8] |= static_cast<std::uint8_t>(value << (8 - spec.depth - bit % 8));
+    for (std::int32_t x = 0; x < shape.width; ++x) {
+      const std::uint32_t value = shape.values.at(static_cast<std::size_t>(y * shape.width + x));
+      if (shape.depth <= 8) {
+        const int bit = x * shape.depth;
+        row[bit / 8] |= static_cast<std::uint8_t>(value << (8 - shape.depth - bit % 8));
       } else {
-        const std::size_t bytes = static_cast<std::size_t>(spec.depth / 8);
+        const std::size_t bytes = static_cast<std::size_t>(shape.depth / 8);
         for (std::size_t i = 0; i < bytes; ++i) row[x * bytes + i] = static_cast<std::uint8_t>(value >> (8 * i));
       }
     }
@@ -62,45 +62,45 @@ inline std::vector<std::uint8_t> pixel_rows(const BitmapSpec& spec) {
   return rows;
 }
 
-inline std::vector<std::uint8_t> bitmap_file(const BitmapSpec& spec) {
+inline std::vector<std::uint8_t> bitmap_file(const BitmapShape& shape) {
   std::vector<std::uint8_t> file{'B', 'M'};
-  const std::uint32_t height = static_cast<std::uint32_t>(spec.top_down ? -spec.height : spec.height);
+  const std::uint32_t height = static_cast<std::uint32_t>(shape.top_down ? -shape.height : shape.height);
   std::size_t at = k_header_size_at;
-  if (spec.header == HeaderKind::Core) {
+  if (shape.header == HeaderKind::Core) {
     put(file, at, 12);
-    put(file, at + 4, static_cast<std::uint32_t>(spec.width), 2);
+    put(file, at + 4, static_cast<std::uint32_t>(shape.width), 2);
     put(file, at + 6, height, 2);
     put(file, at + 8, 1, 2);
-    put(file, at + 10, static_cast<std::uint32_t>(spec.depth), 2);
+    put(file, at + 10, static_cast<std::uint32_t>(shape.depth), 2);
     at += 12;
   } else {
-    const std::uint32_t size = spec.header == HeaderKind::Info ? 40 : 124;
+    const std::uint32_t size = shape.header == HeaderKind::Info ? 40 : 124;
     put(file, at, size);
-    put(file, at + 4, static_cast<std::uint32_t>(spec.width));
+    put(file, at + 4, static_cast<std::uint32_t>(shape.width));
     put(file, at + 8, height);
     put(file, at + 12, 1, 2);
-    put(file, at + 14, static_cast<std::uint32_t>(spec.depth), 2);
-    put(file, at + 16, spec.masks ? 3 : 0);
-    if (spec.depth <= 8 && spec.table.size() != (std::size_t{1} << spec.depth))
-      put(file, at + 32, static_cast<std::uint32_t>(spec.table.size()));
+    put(file, at + 14, static_cast<std::uint32_t>(shape.depth), 2);
+    put(file, at + 16, shape.masks ? 3 : 0);
+    if (shape.depth <= 8 && shape.table.size() != (std::size_t{1} << shape.depth))
+      put(file, at + 32, static_cast<std::uint32_t>(shape.table.size()));
     // The masks lie inside a longer header and follow an info header.
     file.resize(at + size);
-    if (spec.masks) {
-      put(file, at + 40, spec.masks->red);
-      put(file, at + 44, spec.masks->green);
-      put(file, at + 48, spec.masks->blue);
+    if (shape.masks) {
+      put(file, at + 40, shape.masks->red);
+      put(file, at + 44, shape.masks->green);
+      put(file, at + 48, shape.masks->blue);
     }
-    at += spec.header == HeaderKind::Info && spec.masks ? 52 : size;
+    at += shape.header == HeaderKind::Info && shape.masks ? 52 : size;
   }
-  for (const zrt::TableColor& color : spec.table) {
+  for (const zrt::TableColor& color : shape.table) {
     file.resize(at);
     file.insert(file.end(), {color.blue, color.green, color.red});
-    if (spec.header != HeaderKind::Core) file.push_back(0);
+    if (shape.header != HeaderKind::Core) file.push_back(0);
     at = file.size();
   }
   file.resize(at);
   put(file, k_pixel_offset_at, static_cast<std::uint32_t>(file.size()));
-  const std::vector<std::uint8_t> rows = pixel_rows(spec);
+  const std::vector<std::uint8_t> rows = pixel_rows(shape);
   file.insert(file.end(), rows.begin(), rows.end());
   put(file, 2, static_cast<std::uint32_t>(file.size()));
   return file;

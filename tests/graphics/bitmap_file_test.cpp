@@ -12,7 +12,7 @@
 
 namespace {
 
-using bitmap_tests::BitmapSpec;
+using bitmap_tests::BitmapShape;
 using bitmap_tests::HeaderKind;
 using zrt::TableColor;
 
@@ -20,7 +20,7 @@ TableColor rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) { return
 
 struct ReadCase {
   const char* what;
-  BitmapSpec spec;
+  BitmapShape shape;
   std::vector<std::uint32_t> colors;  // 0x00RRGGBB, top row first
   std::int32_t picture_depth;
 };
@@ -89,12 +89,12 @@ std::string hex(const std::vector<std::uint32_t>& colors) {
 TEST(BitmapFile, EachDepthHeaderAndRowOrderReadsItsColoursAndWritesThemAsPictureRows) {
   for (const ReadCase& c : read_cases()) {
     SCOPED_TRACE(c.what);
-    const std::vector<std::uint8_t> bytes = bitmap_tests::bitmap_file(c.spec);
+    const std::vector<std::uint8_t> bytes = bitmap_tests::bitmap_file(c.shape);
     const zrt::BitmapFileRead read = zrt::read_bitmap_file(bytes);
     ASSERT_TRUE(std::holds_alternative<zrt::BitmapFile>(read)) << std::get<std::string>(read);
     const zrt::BitmapFile& file = std::get<zrt::BitmapFile>(read);
-    EXPECT_EQ(file.width, c.spec.width);
-    EXPECT_EQ(file.height, c.spec.height);
+    EXPECT_EQ(file.width, c.shape.width);
+    EXPECT_EQ(file.height, c.shape.height);
     EXPECT_EQ(hex(pixels_of(file)), hex(c.colors));
 
     // The picture's rows, read back as a top-down bitmap of the picture's

@@ -18,7 +18,7 @@
 namespace {
 
 using namespace drawing_tests;
-using bitmap_tests::BitmapSpec;
+using bitmap_tests::BitmapShape;
 using bitmap_tests::HeaderKind;
 
 zrt::TableColor rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) { return {blue, green, red, 0}; }
@@ -53,7 +53,7 @@ class PictureFiles : public DrawingTest {
 TEST_F(PictureFiles, BitmapFilesOpenWithTheirColoursAndKeepTheirDepthWherePicturesHaveIt) {
   struct Case {
     const char* file;
-    BitmapSpec spec;
+    BitmapShape shape;
     std::int32_t picture_depth;
     int tolerance;  // a 16-bit picture's five bits may widen to eight in more than one way
   };
@@ -82,7 +82,7 @@ TEST_F(PictureFiles, BitmapFilesOpenWithTheirColoursAndKeepTheirDepthWherePictur
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file);
-    const std::vector<std::uint8_t> bytes = bitmap_tests::bitmap_file(c.spec);
+    const std::vector<std::uint8_t> bytes = bitmap_tests::bitmap_file(c.shape);
     m_folder.write(c.file, bytes);
     zrt::ObjectRef image = open(c.file);
     ASSERT_NE(image.get(), nullptr) << "the file was not opened";
