@@ -99,6 +99,7 @@ Window Watch
     Enabled = True
     Event Action()
       Slowly.Mode = 2
+      Title = "slow rearmed"
     End Event
   End Control
 
