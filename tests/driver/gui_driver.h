@@ -40,8 +40,11 @@ bool wait_until(Ready ready, Timeout timeout = k_default_timeout) {
 }
 
 // Waits until a top-level window of that class and title is visible (an empty
-// class or title matches any). Returns null when none appears in time.
-HWND wait_for_window(std::string_view class_name, std::string_view title, Timeout timeout = k_default_timeout);
+// class or title matches any), of the given process or of any (0). Tests run
+// side by side, so a search for a system dialog names its process. Returns
+// null when none appears in time.
+HWND wait_for_window(std::string_view class_name, std::string_view title, DWORD process_id = 0,
+                     Timeout timeout = k_default_timeout);
 
 // A top-level window of the process that is visible now, or null.
 HWND find_window(std::string_view class_name, std::string_view title, DWORD process_id = 0);

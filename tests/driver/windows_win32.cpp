@@ -40,9 +40,9 @@ HWND find_window(std::string_view wanted_class, std::string_view title, DWORD pr
   return search.found;
 }
 
-HWND wait_for_window(std::string_view wanted_class, std::string_view title, Timeout timeout) {
+HWND wait_for_window(std::string_view wanted_class, std::string_view title, DWORD process_id, Timeout timeout) {
   HWND window = nullptr;
-  wait_until([&] { return (window = find_window(wanted_class, title)) != nullptr; }, timeout);
+  wait_until([&] { return (window = find_window(wanted_class, title, process_id)) != nullptr; }, timeout);
   return window;
 }
 

@@ -24,7 +24,7 @@ std::string file_name(const std::string& path) {
 Session::Session(const std::string& program) : m_program("\"" + program + "\"") {}
 
 bool Session::confirm_about() {
-  HWND about = driver::wait_for_window("", "About...");
+  HWND about = driver::wait_for_window("", "About...", id());
   HWND ok = about ? driver::find_child(about, "Button", "OK") : nullptr;
   if (!ok) return false;
   driver::press_button(ok);
@@ -33,7 +33,7 @@ bool Session::confirm_about() {
 
 bool Session::open(const std::string& path) {
   if (!confirm_about() || !driver::choose_file(windows_path(path), id())) return false;
-  m_main = driver::wait_for_window("", "Quellix 1.0");
+  m_main = driver::wait_for_window("", "Quellix 1.0", id());
   return m_main && settle(m_main);
 }
 
@@ -62,7 +62,7 @@ std::string Session::save(HWND window, const char* caption, const std::string& p
 
 HWND Session::show_plot(const std::string& input_name) {
   if (!press(m_main, "Show Plot")) return nullptr;
-  HWND plot = driver::wait_for_window("", "Plot of " + input_name);
+  HWND plot = driver::wait_for_window("", "Plot of " + input_name, id());
   if (plot) settle(plot);
   return plot;
 }

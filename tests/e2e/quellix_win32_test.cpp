@@ -369,7 +369,7 @@ TEST(QuellixSession, UnreadableAndUnwritableFilesAreNamedAndTheSessionGoesOn) {
   ::CloseHandle(input_lock);
   ASSERT_TRUE(driver::choose_file(windows_path(std::string(Z_SAMPLES_DIR) + "/demo-molecule.out"), session.id()))
       << "the open dialog did not come again";
-  HWND main = driver::wait_for_window("", "Quellix 1.0");
+  HWND main = driver::wait_for_window("", "Quellix 1.0", session.id());
   ASSERT_NE(main, nullptr);
 
   HANDLE list_lock = ::CreateFileA(windows_path(locked_list).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,

@@ -21,11 +21,11 @@ struct Answer {
   std::string blue;
 };
 
-// Reads the components the first colour dialog shows, then presses the
-// button.
+// Reads the components the first colour dialog of this process shows, then
+// presses the button.
 std::thread answer_color_dialog(WPARAM button, Answer& answer) {
   return std::thread([button, &answer] {
-    HWND dialog = driver::wait_for_window("#32770", "");
+    HWND dialog = driver::wait_for_window("#32770", "", ::GetCurrentProcessId());
     answer.appeared = dialog != nullptr;
     if (!answer.appeared) return;
     answer.red = driver::window_text(::GetDlgItem(dialog, k_red_box));

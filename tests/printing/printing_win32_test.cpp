@@ -132,10 +132,11 @@ void post_command(HWND dialog, int command) {
   for (int i = 0; i < 250 && ::IsWindow(dialog) && ::IsWindowVisible(dialog); ++i) std::this_thread::sleep_for(20ms);
 }
 
-// Confirms or cancels the print dialog that a program of this test opens.
-// The first dialog of a run may wait for the printer's description.
-bool answer_print_dialog(int command) {
-  HWND dialog = driver::wait_for_window("#32770", "Print", 60s);
+// Confirms or cancels the print dialog that the process opens (a program of
+// this test, or this test itself). The first dialog of a run may wait for the
+// printer's description.
+bool answer_print_dialog(DWORD process_id, int command) {
+  HWND dialog = driver::wait_for_window("#32770", "Print", process_id, 60s);
   if (dialog == nullptr) return false;
   post_command(dialog, command);
   return true;
@@ -167,7 +168,7 @@ TEST_F(Printing, ACompiledProgramPrintsTwoPagesInPointsThroughThePrintDialog) {
   RunFolder folder("printing");
   folder.write("printing.exe", image_runs::built_program("printing"));
   const auto process = folder.start("printing.exe");
-  ASSERT_TRUE(answer_print_dialog(IDOK)) << "no print dialog";
+  ASSERT_TRUE(answer_print_dialog(process->id(), IDOK)) << "no print dialog";
   const std::optional<std::string> page = RunFolder::answer_box(*process);
   ASSERT_TRUE(page);
   int width = 0;
@@ -185,7 +186,7 @@ TEST_F(Printing, CancellingThePrintDialogGivesNoGraphics) {
   RunFolder folder("printing_cancelled");
   folder.write("printing.exe", image_runs::built_program("printing"));
   const auto process = folder.start("printing.exe");
-  ASSERT_TRUE(answer_print_dialog(IDCANCEL)) << "no print dialog";
+  ASSERT_TRUE(answer_print_dialog(process->id(), IDCANCEL)) << "no print dialog";
   EXPECT_EQ(RunFolder::answer_box(*process), "no printer graphics");
   EXPECT_EQ(folder.finish(*process).exit_code, 0u);
 }
@@ -260,7 +261,7 @@ std::vector<std::uint8_t> block_bytes(ZObject* setup, std::int32_t offset) {
 bool page_setup_answered(ZObject* setup, int command) {
   std::int32_t confirmed = -1;
   std::thread dialog([&] { confirmed = printerSetupPageSetup(setup); });
-  const bool answered = answer_print_dialog(command);
+  const bool answered = answer_print_dialog(::GetCurrentProcessId(), command);
   dialog.join();
   EXPECT_TRUE(answered) << "no print dialog";
   return confirmed == 1;
