@@ -90,9 +90,7 @@ int time_reading(const std::string& file) {
   quellix::Session session(Z_QUELLIX_EXE);
   if (!session.confirm_about()) return 1;
   const Clock::time_point start = Clock::now();
-  if (!driver::choose_file(quellix::windows_path(file), session.id())) return 1;
-  HWND main = driver::wait_for_window("", "Quellix 1.0", session.id());
-  if (!main || !session.settle(main)) return 1;
+  if (!session.choose(file)) return 1;
   std::printf("%.3f\n", nanoseconds_since(start) / 1e9);
   session.quit();
   return session.process().wait() == 0u ? 0 : 1;

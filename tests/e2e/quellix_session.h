@@ -36,6 +36,8 @@ class Session {
   bool confirm_about();
   // "OK", then `path` in the open dialog: the main window with the file read.
   bool open(const std::string& path);
+  // `path` in the open dialog that follows the About window.
+  bool choose(const std::string& path);
 
   HWND button(HWND window, const char* caption) const;
   // Presses a button whose handler opens no dialog and waits until the

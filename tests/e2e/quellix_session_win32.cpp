@@ -31,8 +31,10 @@ bool Session::confirm_about() {
   return true;
 }
 
-bool Session::open(const std::string& path) {
-  if (!confirm_about() || !driver::choose_file(windows_path(path), id())) return false;
+bool Session::open(const std::string& path) { return confirm_about() && choose(path); }
+
+bool Session::choose(const std::string& path) {
+  if (!driver::choose_file(windows_path(path), id())) return false;
   m_main = driver::wait_for_window("", "Quellix 1.0", id());
   return m_main && settle(m_main);
 }
