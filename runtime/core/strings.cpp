@@ -23,22 +23,24 @@ std::int64_t g_live_strings = 0;
 // A single 0 byte is both the empty C string and the empty Pascal string.
 constinit std::uint8_t g_empty_text[1] = {0};
 
-// A string of length bytes whose text the caller fills in.
+// A string of length bytes whose text the caller fills in. The record and
+// its buffer are one block, the buffer right behind the record: one trip
+// through the allocator per string instead of two, which is most of what
+// reading a file line by line costs.
 ZString* allocate_string(std::int32_t length) {
   ZASSERT(length > 0, "the empty string is the null reference");
   const std::int32_t capacity = length + 2;
-  auto* buffer = static_cast<std::uint8_t*>(allocate(static_cast<std::size_t>(capacity)));
+  auto* string = static_cast<ZString*>(allocate(sizeof(ZString) + static_cast<std::size_t>(capacity)));
+  auto* buffer = reinterpret_cast<std::uint8_t*>(string + 1);
   buffer[0] = static_cast<std::uint8_t>(std::min(length, max_length_byte));
   buffer[length + 1] = 0;
-  auto* string = static_cast<ZString*>(allocate(sizeof(ZString)));
   *string = ZString{1, buffer, capacity, length};
   ++g_live_strings;
   return string;
 }
 
 void free_string(ZString* string) {
-  release(string->buffer, static_cast<std::size_t>(string->capacity));
-  release(string, sizeof(ZString));
+  release(string, sizeof(ZString) + static_cast<std::size_t>(string->capacity));
   --g_live_strings;
 }
 

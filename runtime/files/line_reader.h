@@ -35,20 +35,13 @@ class LineReader {
 
  private:
   void refill();
-  [[nodiscard]] std::size_t next_terminator();
-  [[nodiscard]] std::size_t next_in_block(std::size_t& cached, char byte) const;
+  [[nodiscard]] std::size_t next_terminator() const;
   void step_over_lf_after_cr();
 
   std::unique_ptr<ByteSource> m_source;
   std::vector<char> m_buffer;
   std::size_t m_position = 0;
   std::size_t m_count = 0;
-  // Where the next CR and LF at or after the position are in the block
-  // (m_count when there is none), so each block is scanned once per byte
-  // value rather than once per line; k_unknown after a refill.
-  static constexpr std::size_t k_unknown = static_cast<std::size_t>(-1);
-  std::size_t m_next_cr = k_unknown;
-  std::size_t m_next_lf = k_unknown;
   // A line that crosses a block boundary is assembled here.
   std::string m_line;
 };

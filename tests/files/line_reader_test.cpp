@@ -85,16 +85,19 @@ std::vector<std::string> split_lines(const std::string& bytes) {
   return lines;
 }
 
-// Random mixes of short runs and line ends, so that every way a line, a CR
-// or a CR LF can meet a block boundary occurs, and lines within one block
-// alternate with lines assembled across blocks.
+// Random mixes of runs and line ends, so that every way a line, a CR or a
+// CR LF can meet a block boundary occurs, lines within one block alternate
+// with lines assembled across blocks, and line ends fall at every place of
+// the sixteen-byte steps the scanner takes. Half the rounds have short runs,
+// half runs of about a dozen bytes.
 TEST(LineReader, RandomTextSplitsAsTheRuleSaysForEveryBlockSize) {
   std::mt19937 random(20261209);
-  const char alphabet[] = {'a', 'b', '\r', '\n'};
-  for (int round = 0; round < 300; ++round) {
-    std::string bytes(random() % 40, ' ');
-    for (char& byte : bytes) byte = alphabet[random() % 4];
-    for (std::size_t block : {1, 2, 3, 5, 8, 64 * 1024})
+  for (int round = 0; round < 400; ++round) {
+    const unsigned letters_per_line_end = round % 2 == 0 ? 1 : 12;
+    std::string bytes(random() % 160, ' ');
+    for (char& byte : bytes)
+      byte = random() % (letters_per_line_end + 1) != 0 ? "ab"[random() % 2] : "\r\n"[random() % 2];
+    for (std::size_t block : {1, 2, 3, 5, 8, 17, 64 * 1024})
       EXPECT_EQ(lines_of(reader_of(bytes, block, 1 + random() % 7)), split_lines(bytes))
           << "block " << block << ", bytes " << testing::PrintToString(bytes);
   }
