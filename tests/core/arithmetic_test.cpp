@@ -48,8 +48,15 @@ TEST(Arithmetic, RoundingTakesHalvesUpward) {
       {4503599627370497.0, 4503599627370497.0},
       {-4503599627370497.0, -4503599627370497.0},
       {1e300, 1e300},
+      // Either side of the 32-bit integers.
+      {2147483647.5, 2147483648.0},
+      {2147483648.5, 2147483649.0},
+      {-2147483648.5, -2147483648.0},
+      {-2147483648.6, -2147483649.0},
+      {-2147483649.5, -2147483649.0},
   };
   for (const auto& c : cases) EXPECT_EQ(zrt::round_half_up(c.value), c.expected) << c.value;
+  EXPECT_TRUE(std::signbit(zrt::round_half_up(-0.0)));
   EXPECT_TRUE(std::isnan(zrt::round_half_up(std::numeric_limits<double>::quiet_NaN())));
   EXPECT_EQ(zrt::round_half_up(-std::numeric_limits<double>::infinity()), -std::numeric_limits<double>::infinity());
 }
