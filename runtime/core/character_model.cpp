@@ -38,6 +38,12 @@ CharacterTables identity_tables() {
 CharacterModel::CharacterModel(CharacterTables tables)
     : m_tables(std::move(tables)), m_double_byte(m_tables.lead_bytes.any()) {
   std::sort(m_tables.double_byte_spaces.begin(), m_tables.double_byte_spaces.end());
+  for (std::size_t byte = 0; byte < byte_values; ++byte) {
+    const std::uint8_t capital = m_tables.upper[byte];
+    std::array<char, 2>& bytes = m_bytes_with_upper[capital];
+    if (m_upper_counts[capital]++ == 0) bytes[0] = static_cast<char>(byte);
+    bytes[1] = static_cast<char>(byte);
+  }
 }
 
 std::size_t CharacterModel::character_size(std::string_view text, std::size_t offset) const {

@@ -40,6 +40,12 @@ class CharacterModel {
   [[nodiscard]] bool is_lead_byte(std::uint8_t byte) const { return m_tables.lead_bytes[byte]; }
   [[nodiscard]] std::uint8_t upper(std::uint8_t byte) const { return m_tables.upper[byte]; }
   [[nodiscard]] std::uint8_t lower(std::uint8_t byte) const { return m_tables.lower[byte]; }
+  // The bytes whose upper case is `capital`, as two values (the same one
+  // twice when only one byte has it), so that a search can look for them
+  // sixteen bytes at a time; null when more than two bytes, or none, have it.
+  [[nodiscard]] const std::array<char, 2>* bytes_with_upper(std::uint8_t capital) const {
+    return m_upper_counts[capital] == 0 || m_upper_counts[capital] > 2 ? nullptr : &m_bytes_with_upper[capital];
+  }
 
   // Bytes in the character that starts at offset: two for a lead byte with a
   // byte after it, otherwise one. A lead byte that ends the text is a
@@ -66,6 +72,8 @@ class CharacterModel {
 
   CharacterTables m_tables;
   bool m_double_byte;
+  std::array<std::array<char, 2>, byte_values> m_bytes_with_upper{};
+  std::array<std::uint16_t, byte_values> m_upper_counts{};
 };
 
 // The model of the system the runtime runs on: built from

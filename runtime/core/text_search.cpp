@@ -2,6 +2,8 @@
 // the model has double-byte characters.
 #include "runtime/core/text_search.h"
 
+#include "runtime/core/byte_scan.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -12,14 +14,28 @@ CaseBlindSearch::CaseBlindSearch(const CharacterModel& model, std::string_view t
 
 std::size_t CaseBlindSearch::find_bytes_from(std::size_t from) const {
   if (m_needle.empty() || m_needle.size() > m_text.size()) return std::string::npos;
-  // Most offsets fail on their first byte: test it alone before the rest.
-  const auto* text = reinterpret_cast<const std::uint8_t*>(m_text.data());
-  const auto first = static_cast<std::uint8_t>(m_needle.front());
+  // Most offsets fail on their first byte: look for the next place where it
+  // matches before comparing the rest.
   const std::size_t last_start = m_text.size() - m_needle.size();
-  for (std::size_t offset = from; offset <= last_start; ++offset) {
-    if (m_model.upper(text[offset]) == first && matches_at(offset)) return offset;
+  for (std::size_t offset = next_first_byte(from, last_start); offset <= last_start;
+       offset = next_first_byte(offset + 1, last_start)) {
+    if (matches_at(offset)) return offset;
   }
   return std::string::npos;
+}
+
+// The first offset from `from` up to last_start whose byte is the needle's
+// first in either case, or past last_start.
+std::size_t CaseBlindSearch::next_first_byte(std::size_t from, std::size_t last_start) const {
+  if (from > last_start) return from;
+  const auto first = static_cast<std::uint8_t>(m_needle.front());
+  if (const std::array<char, 2>* cases = m_model.bytes_with_upper(first)) {
+    const char* text = m_text.data();
+    return static_cast<std::size_t>(find_either_byte(text + from, text + last_start + 1, (*cases)[0], (*cases)[1]) -
+                                    text);
+  }
+  while (from <= last_start && m_model.upper(static_cast<std::uint8_t>(m_text[from])) != first) ++from;
+  return from;
 }
 
 std::size_t CaseBlindSearch::find_characters_from(std::size_t from) const {

@@ -27,6 +27,7 @@ class CaseBlindSearch {
   [[nodiscard]] std::size_t needle_size() const { return m_needle.size(); }
 
  private:
+  [[nodiscard]] std::size_t next_first_byte(std::size_t from, std::size_t last_start) const;
   [[nodiscard]] bool matches_at(std::size_t offset) const;
   [[nodiscard]] bool ends_where_a_character_ends(std::size_t offset) const;
 

@@ -2,40 +2,9 @@
 // A line that lies within one block is given as a view into it, unassembled.
 #include "runtime/files/line_reader.h"
 
-#if defined(__i386__) || defined(__x86_64__)
-#include <emmintrin.h>
-#endif
+#include "runtime/core/byte_scan.h"
 
 namespace zrt {
-namespace {
-
-bool is_line_end(char byte) { return byte == '\r' || byte == '\n'; }
-
-// The first CR or LF in [begin, end), or end. Every byte is looked at once,
-// sixteen at a time on x86 (SSE2, which Windows 8 and later require of the
-// processor): the C library's memchr under some systems is a loop over
-// single bytes, and looking for CR and LF separately would go over each line
-// twice.
-#if defined(__i386__) || defined(__x86_64__)
-__attribute__((target("sse2"))) const char* find_line_end(const char* begin, const char* end) {
-  const __m128i cr = _mm_set1_epi8('\r');
-  const __m128i lf = _mm_set1_epi8('\n');
-  for (; end - begin >= 16; begin += 16) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(begin));
-    const int found = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
-    if (found != 0) return begin + __builtin_ctz(static_cast<unsigned>(found));
-  }
-  while (begin != end && !is_line_end(*begin)) ++begin;
-  return begin;
-}
-#else
-const char* find_line_end(const char* begin, const char* end) {
-  while (begin != end && !is_line_end(*begin)) ++begin;
-  return begin;
-}
-#endif
-
-}  // namespace
 
 LineReader::LineReader(std::unique_ptr<ByteSource> source, std::size_t block_size)
     : m_source(std::move(source)), m_buffer(block_size) {}
@@ -48,7 +17,7 @@ void LineReader::refill() {
 // The position of the next CR or LF in the block, or m_count.
 std::size_t LineReader::next_terminator() const {
   const char* block = m_buffer.data();
-  return static_cast<std::size_t>(find_line_end(block + m_position, block + m_count) - block);
+  return static_cast<std::size_t>(find_either_byte(block + m_position, block + m_count, '\r', '\n') - block);
 }
 
 // After a CR: an LF right behind it belongs to the same line end, also when

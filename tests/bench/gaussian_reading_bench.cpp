@@ -1,8 +1,8 @@
 // Reading a 57 MB Gaussian log: Quellix from the open dialog's confirmation
-// to the filled list (under Wine, through quellix_win32_bench --read),
-// beside `grep -c` of the marker on the same file (the floor: one pass over
-// the bytes) and beside cclib's parse of it (what chemists use today), all
-// in the same run. The log is g16-dvb-raman.out with 700,000 inert lines of
+// to the filled list, the best of three sessions (under Wine, through
+// quellix_win32_bench --read), beside `grep -c` of the marker on the same
+// file (the floor: one pass over the bytes) and beside cclib's parse of it
+// (what chemists use today), all in the same run. The log is g16-dvb-raman.out with 700,000 inert lines of
 // about 80 bytes after its "SCF Done" line, made once in the build tree.
 #include <chrono>
 #include <cstdio>
@@ -49,7 +49,7 @@ double seconds_of(const std::string& command) {
 
 // What the Windows side printed: the seconds Quellix took, or a negative
 // number when it could not run here.
-double quellix_seconds() {
+double quellix_seconds_once() {
   const std::string command = std::string(Z_SOURCE_DIR) + "/scripts/wine-run --prefix " + win32_tree +
                               "/wineprefix " + win32_tree + "/bench/quellix_win32_bench.exe --read " + big_log;
   FILE* pipe = popen(command.c_str(), "r");
@@ -57,6 +57,18 @@ double quellix_seconds() {
   double seconds = -1;
   if (std::fscanf(pipe, "%lf", &seconds) != 1) seconds = -1;
   return pclose(pipe) == 0 ? seconds : -1;
+}
+
+// The best of three sessions: one session's figure moves by a tenth of a
+// second with what else the machine and the display are doing.
+double quellix_seconds() {
+  double best = -1;
+  for (int session = 0; session < 3; ++session) {
+    const double seconds = quellix_seconds_once();
+    if (seconds < 0) return -1;
+    if (best < 0 || seconds < best) best = seconds;
+  }
+  return best;
 }
 
 void report(const char* what, double seconds) {

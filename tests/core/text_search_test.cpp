@@ -57,6 +57,36 @@ TEST_F(TextSearchTest, BytePositions) {
   }
 }
 
+// Long texts: the needle at every offset of a 70-byte line, in either case,
+// after decoys that match only its first letter, so that matches and misses
+// fall at every place of the sixteen-byte steps the search takes.
+TEST_F(TextSearchTest, BytePositionsInLongTexts) {
+  for (std::int32_t at = 0; at + 5 <= 70; ++at) {
+    std::string text(70, '.');
+    for (std::int32_t decoy = 0; decoy < at; decoy += 7) text[static_cast<std::size_t>(decoy)] = "Rr"[decoy % 2];
+    text.replace(static_cast<std::size_t>(at), 5, at % 2 != 0 ? "RAMAN" : "raman");
+    for (const PositionCase& c : {PositionCase{1, text, "Raman", at + 1}, PositionCase{at + 2, text, "Raman", 0}})
+      EXPECT_EQ(byte_position(western_model(), c), c.expected) << c.start << " " << text;
+  }
+}
+
+// Where more than two bytes share an upper case, the first letter is found
+// through the table, byte by byte. (Only q and x change case here.)
+TEST_F(TextSearchTest, BytePositionsWhereThreeBytesShareAnUpperCase) {
+  zrt::CharacterTables tables = zrt::identity_tables();
+  tables.upper['q'] = 'Q';
+  tables.upper['x'] = 'Q';
+  const zrt::CharacterModel model(tables);
+  const std::string dashes(20, '-');
+  const PositionCase cases[] = {
+      {1, dashes + " the xuick one", "Quick", 26},
+      {1, dashes + " the xuick", "quick", 26},
+      {1, dashes + " a Quick", "quick", 24},
+      {1, dashes + " the wuick", "quick", 0},
+  };
+  for (const PositionCase& c : cases) EXPECT_EQ(byte_position(model, c), c.expected) << c.text << " " << c.find;
+}
+
 TEST_F(TextSearchTest, CharacterPositions) {
   const std::string text = join("a", kanji_sun, "b", kanji_book, "B");  // a 日 b 本 B
   const PositionCase cases[] = {

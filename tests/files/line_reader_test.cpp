@@ -98,7 +98,8 @@ TEST(LineReader, RandomTextSplitsAsTheRuleSaysForEveryBlockSize) {
     for (char& byte : bytes)
       byte = random() % (letters_per_line_end + 1) != 0 ? "ab"[random() % 2] : "\r\n"[random() % 2];
     for (std::size_t block : {1, 2, 3, 5, 8, 17, 64 * 1024})
-      EXPECT_EQ(lines_of(reader_of(bytes, block, 1 + random() % 7)), split_lines(bytes))
+      // The source gives a few bytes per read, or whole blocks.
+      EXPECT_EQ(lines_of(reader_of(bytes, block, random() % 2 == 0 ? 1 + random() % 7 : block)), split_lines(bytes))
           << "block " << block << ", bytes " << testing::PrintToString(bytes);
   }
 }
