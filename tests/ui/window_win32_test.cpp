@@ -4,6 +4,8 @@
 #include "tests/ui/window_test_support_win32.h"
 #include "runtime/core/message_box.h"
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -437,6 +439,29 @@ TEST_F(WindowTest, ThePointerEntersMovesOverAndLeavesAWindow) {
   zrt::report_mouse_position(origin.x + 7, origin.y + 8);
   zrt::report_mouse_position(origin.x + 400, origin.y + 400);
   EXPECT_EQ(events(), (std::vector<std::string>{"MouseEnter", "MouseMove 5 6", "MouseMove 7 8", "MouseExit"}));
+}
+
+// The event loop reports where the pointer was when each message it takes
+// was queued; a message queued with the pointer where it was reports
+// nothing new.
+TEST_F(WindowTest, TheLoopReportsThePointerWithEachMessageItTakes) {
+  const auto main = define(window_class, {{"Visible", "True"}, {"Width", "100"}, {"Height", "100"}});
+  start();
+  const zrt::ObjectRef window = create(main);
+  turn();
+  const POINT origin = client_origin(handle_of(window));
+  events().clear();
+  for (const POINT& moved_to : {POINT{9, 11}, POINT{9, 11}, POINT{400, 400}}) {
+    ::SetCursorPos(origin.x + moved_to.x, origin.y + moved_to.y);
+    turn();
+    // The system may queue a mouse move of its own for the new place.
+    MSG waiting{};
+    while (::PeekMessageA(&waiting, nullptr, 0, 0, PM_NOREMOVE)) zrt::run_event_loop_turn();
+  }
+  std::vector<std::string> mouse_events;
+  std::copy_if(events().begin(), events().end(), std::back_inserter(mouse_events),
+               [](const std::string& event) { return event.rfind("Mouse", 0) == 0; });
+  EXPECT_EQ(mouse_events, (std::vector<std::string>{"MouseEnter", "MouseMove 9 11", "MouseExit"}));
 }
 
 TEST_F(WindowTest, TheBackgroundIsTheBackColourOrTheSystemFaceColour) {
