@@ -43,9 +43,7 @@ std::string_view LineReader::read_line() {
       return assemble ? std::string_view(m_line) : run;
     }
     m_line.append(run);
-    if (m_source->at_end()) return m_line;
     refill();
-    // A read that fails before the end would otherwise be asked again forever.
     if (m_count == 0) return m_line;
   }
 }
@@ -59,6 +57,13 @@ std::string LineReader::read_all() {
   return all;
 }
 
-bool LineReader::at_end() { return m_position >= m_count && m_source->at_end(); }
+// The source is asked for the next block rather than where its end is:
+// under Windows that takes four calls to move the file pointer, made once
+// per block by every line loop.
+bool LineReader::at_end() {
+  if (m_position < m_count) return false;
+  refill();
+  return m_count == 0;
+}
 
 }  // namespace zrt

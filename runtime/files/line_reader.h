@@ -2,8 +2,10 @@
 // scanned for line ends. CR, LF and CR LF each end one line, also when the
 // CR is the last byte of one block and the LF the first of the next; LF CR
 // ends a line and then an empty one. A line may be any length; the last one
-// needs no terminator. The results do not depend on the block size. A
-// source that gives no bytes before its end counts as ended.
+// needs no terminator. The results do not depend on the block size. The
+// input ends where the source gives no more bytes, also when a failed read
+// gives none before the file's end: a loop until the end must not go on
+// for ever.
 #pragma once
 
 #include "runtime/files/file_system.h"
@@ -25,12 +27,13 @@ class LineReader {
   explicit LineReader(std::unique_ptr<ByteSource> source, std::size_t block_size = k_text_block_size);
 
   // The next line without its terminator; "" once everything is read. The
-  // view is valid until the next call: it points into the block when the
-  // line lies within one, and into the reader's own line otherwise.
+  // view is valid until the next call of any member: it points into the
+  // block when the line lies within one, and into the reader's own line
+  // otherwise.
   [[nodiscard]] std::string_view read_line();
   // Everything not read yet, line ends as they are.
   [[nodiscard]] std::string read_all();
-  // The buffer is used up and the source is at its end.
+  // The buffer is used up and the source gives no more bytes.
   [[nodiscard]] bool at_end();
 
  private:

@@ -131,6 +131,7 @@ TEST(LineReader, ReadAllGivesTheRestWithItsLineEnds) {
 // again forever.
 TEST(LineReader, ASourceThatFailsBeforeItsEndEndsTheLine) {
   zrt::LineReader reader(std::make_unique<MemorySource>("abc", 1, true), 1024);
+  EXPECT_TRUE(reader.at_end()) << "a loop until the end would never stop";
   EXPECT_EQ(reader.read_line(), "");
   EXPECT_EQ(reader.read_all(), "");
 }
