@@ -1,9 +1,10 @@
 // The PDFs that printing_tests printed on the PDF printer, read as a person
 // would check the paper: pdfinfo gives the pages and their size, pdftoppm
 // renders each page at 72 pixels per inch, so one pixel is one point. Every
-// page carries a dark line one inch long that starts one inch right of and
-// one inch below the printable area's corner; the first page of some jobs
-// carries a text below it.
+// page of the test programs' jobs carries a dark line one inch long that
+// starts one inch right of and one inch below the printable area's corner;
+// the first page of some jobs carries a text below it. Quellix's job is its
+// plot, 526 by 378 points at the corner.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,6 +26,7 @@ std::string printed_folder() {
 // What printing_tests listed for one PDF.
 struct Printed {
   std::string file;
+  std::string shows;  // "line" or "plot"
   int pages = 0;
   int width = 0;
   int height = 0;
@@ -33,12 +35,14 @@ struct Printed {
   bool text = false;
 };
 
-std::vector<Printed> printed_list() {
+// The listed PDFs that show `shows`.
+std::vector<Printed> printed_list(const std::string& shows) {
   std::vector<Printed> list;
   std::ifstream file(printed_folder() + "/printed.txt");
   Printed entry;
-  while (file >> entry.file >> entry.pages >> entry.width >> entry.height >> entry.left >> entry.top >> entry.text)
-    list.push_back(entry);
+  while (file >> entry.file >> entry.shows >> entry.pages >> entry.width >> entry.height >> entry.left >> entry.top >>
+         entry.text)
+    if (entry.shows == shows) list.push_back(entry);
   return list;
 }
 
@@ -105,18 +109,24 @@ int dark_pixels_in(const Raster& raster, int left, int top, int width, int heigh
   return count;
 }
 
+void expect_pages_and_size(const Printed& printed, const std::string& pdf) {
+  const std::string info = output_of("pdfinfo '" + pdf + "' 2>&1");
+  EXPECT_NE(info.find("Pages:           " + std::to_string(printed.pages) + "\n"), std::string::npos) << info;
+  EXPECT_NE(info.find("Page size:       " + std::to_string(printed.width) + " x " + std::to_string(printed.height)),
+            std::string::npos)
+      << info;
+}
+
+constexpr const char* k_outside_ctest = "run through ctest, which names the folder printing_tests printed into";
+
 TEST(PrintedPages, EachPageHasTheInchLongLineAnInchFromThePrintableCorner) {
-  if (printed_folder().empty()) GTEST_SKIP() << "run through ctest, which names the folder printing_tests printed into";
-  const std::vector<Printed> list = printed_list();
+  if (printed_folder().empty()) GTEST_SKIP() << k_outside_ctest;
+  const std::vector<Printed> list = printed_list("line");
   if (list.empty()) GTEST_SKIP() << "printing_tests printed nothing here (it skipped: no Wine or no printer)";
   for (const Printed& printed : list) {
     SCOPED_TRACE(printed.file);
     const std::string pdf = printed_folder() + "/" + printed.file;
-    const std::string info = output_of("pdfinfo '" + pdf + "' 2>&1");
-    EXPECT_NE(info.find("Pages:           " + std::to_string(printed.pages) + "\n"), std::string::npos) << info;
-    EXPECT_NE(info.find("Page size:       " + std::to_string(printed.width) + " x " + std::to_string(printed.height)),
-              std::string::npos)
-        << info;
+    expect_pages_and_size(printed, pdf);
     for (int page = 1; page <= printed.pages; ++page) {
       SCOPED_TRACE("page " + std::to_string(page));
       const std::optional<Raster> raster = rendered_page(pdf, page);
@@ -134,6 +144,32 @@ TEST(PrintedPages, EachPageHasTheInchLongLineAnInchFromThePrintableCorner) {
         EXPECT_EQ(ink, 0) << "ink where nothing was drawn";
       }
     }
+  }
+}
+
+// Quellix's plot: its picture at the printable area's corner, one point per
+// pixel. The frame's top and bottom edges, on the picture's rows 18 and 328,
+// run from column 40 to column 508 and meet the y scale's 5-pixel ticks for
+// 100 and 0 there; nothing is printed outside the picture.
+TEST(PrintedPages, ThePlotStandsAtThePrintableCornerOnOnePage) {
+  if (printed_folder().empty()) GTEST_SKIP() << k_outside_ctest;
+  const std::vector<Printed> list = printed_list("plot");
+  if (list.empty()) GTEST_SKIP() << "printing_tests printed no plot here (it skipped: no Wine or no printer)";
+  constexpr int plot_width = 526, plot_height = 378;
+  for (const Printed& printed : list) {
+    SCOPED_TRACE(printed.file);
+    const std::string pdf = printed_folder() + "/" + printed.file;
+    expect_pages_and_size(printed, pdf);
+    const std::optional<Raster> raster = rendered_page(pdf, 1);
+    ASSERT_TRUE(raster) << "pdftoppm gave no image";
+    for (const int row : {18, 328}) {
+      const InkRun edge = longest_run_near(*raster, printed.top + row);
+      EXPECT_NEAR(edge.start, printed.left + 35, 1) << "the tick and the frame's edge on row " << row;
+      EXPECT_NEAR(edge.length, 508 - 35 + 1, 2) << "the tick and the frame's edge on row " << row;
+    }
+    const int everywhere = dark_pixels_in(*raster, 0, 0, raster->width, raster->height);
+    EXPECT_EQ(dark_pixels_in(*raster, printed.left - 1, printed.top - 1, plot_width + 2, plot_height + 2), everywhere)
+        << "ink outside the plot";
   }
 }
 

@@ -10,6 +10,7 @@
 #include "runtime/interface/device_members.h"
 #include "runtime/interface/exports.h"
 #include "tests/core/object_test_support.h"
+#include "tests/e2e/quellix_session.h"
 #include "tests/images/image_runs.h"
 
 #include <windows.h>
@@ -106,9 +107,12 @@ class FreshList : public ::testing::Environment {
 };
 const auto* const g_fresh_list = ::testing::AddGlobalTestEnvironment(new FreshList);
 
-// What printed_pages_tests checks in a kept PDF: its pages, their size, the
-// printable area's corner in points and whether page 1 carries the text.
+// What printed_pages_tests checks in a kept PDF: what its pages show (the
+// inch-long line of the test programs, or Quellix's plot), how many there
+// are, their size, the printable area's corner in points and whether page 1
+// carries the text.
 struct Expected {
+  const char* shows;
   int pages;
   int left;
   int top;
@@ -123,7 +127,7 @@ void keep_pdf(const std::string& pdf, const std::string& name, const Expected& e
                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED));
   const PageSize paper = expected_page();
   std::ofstream list(printed_list(), std::ios::app);
-  list << name << ".pdf " << expected.pages << ' ' << paper.width << ' ' << paper.height << ' ' << expected.left
+  list << name << ".pdf " << expected.shows << ' ' << expected.pages << ' ' << paper.width << ' ' << paper.height << ' ' << expected.left
        << ' ' << expected.top << ' ' << expected.text << '\n';
 }
 
@@ -155,10 +159,11 @@ class Printing : public object_tests::ObjectTest {
     return zrt::ObjectRef::adopt(zrt::new_instance(zrt::runtime_class("PrinterSetup")));
   }
 
-  // Where the printable area starts on the default printer, in points.
+  // The inch-long line on each page, and where the printable area starts on
+  // the default printer, in points.
   static Expected printed_from_corner(int pages, bool text) {
     const zrt::ObjectRef setup = new_setup();
-    return {pages, printerSetupInfoGetter(setup.get(), zif::printable_left),
+    return {"line", pages, printerSetupInfoGetter(setup.get(), zif::printable_left),
             printerSetupInfoGetter(setup.get(), zif::printable_top), text};
   }
 };
@@ -180,6 +185,25 @@ TEST_F(Printing, ACompiledProgramPrintsTwoPagesInPointsThroughThePrintDialog) {
   EXPECT_EQ(RunFolder::answer_box(*process), "printed");
   EXPECT_EQ(folder.finish(*process).exit_code, 0u);
   keep_pdf(wait_for_pdf(start), "two_pages", printed_from_corner(2, true));
+}
+
+// "Print" in Quellix's plot window: the print dialog, confirmed, gives one
+// page with the plot's picture at the printable area's corner.
+TEST_F(Printing, QuellixPrintsItsPlotOnOnePage) {
+  const std::uint64_t start = now();
+  quellix::Session session(Z_QUELLIX_EXE);
+  ASSERT_TRUE(session.open(std::string(Z_SAMPLES_DIR) + "/demo-molecule.out"));
+  ASSERT_TRUE(session.press(session.main(), "Recalculate"));
+  HWND plot = session.show_plot("demo-molecule.out");
+  ASSERT_NE(plot, nullptr);
+  driver::press_button(session.button(plot, "Print"));
+  ASSERT_TRUE(answer_print_dialog(session.id(), IDOK)) << "no print dialog";
+  EXPECT_TRUE(session.settle(plot));
+  session.quit();
+  EXPECT_EQ(session.process().wait(), 0u);
+  Expected plotted = printed_from_corner(1, false);
+  plotted.shows = "plot";
+  keep_pdf(wait_for_pdf(start), "quellix_plot", plotted);
 }
 
 TEST_F(Printing, CancellingThePrintDialogGivesNoGraphics) {
