@@ -428,13 +428,31 @@ namespace {
 
 using namespace window_tests;
 
-TEST_F(WindowTest, ThePointerEntersMovesOverAndLeavesAWindow) {
-  const auto main = define(window_class, {{"Visible", "True"}, {"Width", "100"}, {"Height", "100"}});
-  start();
-  const zrt::ObjectRef window = create(main);
-  turn();
-  const POINT origin = client_origin(handle_of(window));
-  events().clear();
+// A shown 100 by 100 window, with the events of its showing cleared.
+class PointerTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    const auto main = define(window_class, {{"Visible", "True"}, {"Width", "100"}, {"Height", "100"}});
+    start();
+    m_window = create(main);
+    turn();
+    origin = client_origin(handle_of(m_window));
+    events().clear();
+  }
+
+  void TearDown() override {
+    m_window = {};  // released before the base checks that no object is left
+    WindowTest::TearDown();
+  }
+
+  POINT origin{};
+
+ private:
+  zrt::ObjectRef m_window;
+};
+
+TEST_F(PointerTest, ThePointerEntersMovesOverAndLeavesAWindow) {
   zrt::report_mouse_position(origin.x + 5, origin.y + 6);
   zrt::report_mouse_position(origin.x + 7, origin.y + 8);
   zrt::report_mouse_position(origin.x + 400, origin.y + 400);
@@ -444,13 +462,7 @@ TEST_F(WindowTest, ThePointerEntersMovesOverAndLeavesAWindow) {
 // The event loop reports where the pointer was when each message it takes
 // was queued; a message queued with the pointer where it was reports
 // nothing new.
-TEST_F(WindowTest, TheLoopReportsThePointerWithEachMessageItTakes) {
-  const auto main = define(window_class, {{"Visible", "True"}, {"Width", "100"}, {"Height", "100"}});
-  start();
-  const zrt::ObjectRef window = create(main);
-  turn();
-  const POINT origin = client_origin(handle_of(window));
-  events().clear();
+TEST_F(PointerTest, TheLoopReportsThePointerWithEachMessageItTakes) {
   for (const POINT& moved_to : {POINT{9, 11}, POINT{9, 11}, POINT{400, 400}}) {
     ::SetCursorPos(origin.x + moved_to.x, origin.y + moved_to.y);
     turn();
