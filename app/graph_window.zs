@@ -53,9 +53,11 @@ Window GraphWindow Inherits Dialog
     Height = 378
     Backdrop = 0
     Enabled = True
+    ' The picture goes into the canvas's own graphics, the one that stays
+    ' with the canvas, rather than into the graphics of this paint.
     Event Paint(g As Graphics)
       DrawPlot
-      g.DrawPicture(main.SmallPict, 0, 0, -10000, -10000, 0, 0, -10000, -10000)
+      Canvas1.Graphics.DrawPicture(main.SmallPict, 0, 0, -10000, -10000, 0, 0, -10000, -10000)
     End Event
   End Control
 
