@@ -1,18 +1,20 @@
 // The runtime's allocator: the C library's heap behind one lock, with a count
-// of the bytes that are live. The lock is a spin lock: it is held for a few
-// instructions, by the program's one thread nearly always, and taking a
-// free one is a single atomic exchange where a system mutex costs several
-// times that on every string a program makes. Small blocks (instances, string records and
-// buffers) come and go in pairs, so a released small block is kept on the
-// free list of its size class and handed out again without a trip through
-// the heap, which costs several times as much under its own lock.
+// of the bytes that are live. Small blocks (instances, strings) come and go
+// in pairs, so a released small block is kept on the free list of its size
+// class and handed out again without a trip through the heap, which costs
+// several times as much under its own lock.
+//
+// The lock is a spin lock: it is held for a few instructions, by the
+// program's one thread nearly always, and taking a free one is a single
+// atomic exchange, where a system mutex costs several times that on every
+// string a program makes.
 #include "runtime/core/memory.h"
 
 #include "runtime/core/assert.h"
 
 #include <array>
-#include <cstdlib>
 #include <atomic>
+#include <cstdlib>
 #include <thread>
 
 namespace zrt {

@@ -2,8 +2,9 @@
 // to the filled list, the best of three sessions (under Wine, through
 // quellix_win32_bench --read), beside `grep -c` of the marker on the same
 // file (the floor: one pass over the bytes) and beside cclib's parse of it
-// (what chemists use today), all in the same run. The log is g16-dvb-raman.out with 700,000 inert lines of
-// about 80 bytes after its "SCF Done" line, made once in the build tree.
+// (what chemists use today), all in the same run. The log is
+// g16-dvb-raman.out with 700,000 inert lines of about 80 bytes after its
+// "SCF Done" line, made once in the build tree.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>

@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
   if (!plot) return 1;
   const double plot_repaint = repaint_ns(plot);
   driver::Process simple(std::string("\"") + Z_CANVAS_PLOT_EXE + "\"");
-  HWND simple_window = driver::wait_for_window("ZTWindow", "Canvas plot");
+  HWND simple_window = driver::wait_for_window("ZTWindow", "Canvas plot", simple.id());
   const double simple_repaint = simple_window ? repaint_ns(simple_window) : 0;
   zbench::report("Plot canvas repaint (DrawPlot, copy to canvas)", {plot_repaint, repaints}, repaint_target_ns);
   zbench::report("  floor: a canvas copying a small picture", {simple_repaint, repaints}, repaint_target_ns);

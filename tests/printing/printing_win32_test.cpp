@@ -127,8 +127,8 @@ void keep_pdf(const std::string& pdf, const std::string& name, const Expected& e
                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED));
   const PageSize paper = expected_page();
   std::ofstream list(printed_list(), std::ios::app);
-  list << name << ".pdf " << expected.shows << ' ' << expected.pages << ' ' << paper.width << ' ' << paper.height << ' ' << expected.left
-       << ' ' << expected.top << ' ' << expected.text << '\n';
+  list << name << ".pdf " << expected.shows << ' ' << expected.pages << ' ' << paper.width << ' ' << paper.height
+       << ' ' << expected.left << ' ' << expected.top << ' ' << expected.text << '\n';
 }
 
 void post_command(HWND dialog, int command) {
