@@ -27,13 +27,8 @@
 namespace {
 
 using image_runs::RunFolder;
+using quellix::windows_path;
 using namespace std::chrono_literals;
-
-std::string windows_path(std::string unix_path) {
-  for (char& c : unix_path)
-    if (c == '/') c = '\\';
-  return "Z:" + unix_path;
-}
 
 std::string environment(const char* name) {
   const char* value = std::getenv(name);
